@@ -1,0 +1,35 @@
+# Kivrano's entry points. `make run` and `make test` set up what is missing,
+# build, and run; see README.md.
+NATIVE := build/native
+WIN32 := build/win32
+WIN64 := build/win64
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup build run test clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+# Configure a build directory once; later builds let CMake re-run itself.
+define configure
+	@[ -f $(1)/CMakeCache.txt ] || cmake -S . -B $(1) $(2)
+endef
+
+build: setup
+	$(call configure,$(WIN32),-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=MinSizeRel)
+	$(call configure,$(WIN64),-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release)
+	$(call configure,$(NATIVE),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVRANO_WIN64_DIR=$(abspath $(WIN64)))
+	cmake --build $(WIN32) -j $(JOBS)
+	cmake --build $(WIN64) -j $(JOBS)
+	cmake --build $(NATIVE) -j $(JOBS)
+
+test: build
+	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@scripts/run-game.sh $(WIN64)
+
+clean:
+	rm -rf build

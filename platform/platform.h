@@ -1,0 +1,34 @@
+// The few things portable code needs from the system, in the program's own
+// words. The game defines them with Win32 calls (platform_win32.cpp); tools
+// that have no window use the silent definitions (platform_silent.cpp); the
+// native unit tests define them as recorders.
+#pragma once
+
+#include <stdint.h>
+
+// The same type as the system's HWND, so portable code can hold a window
+// without including <windows.h>.
+struct HWND__;
+typedef HWND__* WindowHandle;
+
+// A rectangle in client pixels; right and bottom are exclusive.
+struct PixelRect {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+// Marks an area of the window for the next paint, without erasing it first.
+void InvalidateArea(WindowHandle window, const PixelRect& area);
+
+// Plays a wave file from the current directory, without waiting for it.
+void PlaySoundFile(const char* fileName);
+
+// Whole-file access for small files, always with share mode 0.
+bool FileExists(const char* fileName);
+// Reads up to capacity bytes; the number read, or -1 when the file cannot be opened.
+int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity);
+// Creates or truncates the file and writes the bytes; false on any failure.
+bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size);
+void DeleteFileNamed(const char* fileName);

@@ -1,0 +1,52 @@
+// The system operations of the game, made with Win32 calls.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "platform/platform.h"
+
+void InvalidateArea(WindowHandle window, const PixelRect& area) {
+    // A null window would invalidate every window on the desktop.
+    if (window == NULL) return;
+    RECT rect = {area.left, area.top, area.right, area.bottom};
+    InvalidateRect(window, &rect, FALSE);
+}
+
+void PlaySoundFile(const char* fileName) {
+    PlaySoundA(fileName, NULL, SND_ASYNC | SND_FILENAME);
+}
+
+bool FileExists(const char* fileName) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(fileName, &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity) {
+    HANDLE file = CreateFileA(fileName, GENERIC_READ, 0, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) return -1;
+    int32_t total = 0;
+    while (total < capacity) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer + total, (DWORD)(capacity - total), &got, NULL) || got == 0) break;
+        total += (int32_t)got;
+    }
+    CloseHandle(file);
+    return total;
+}
+
+bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size) {
+    HANDLE file = CreateFileA(fileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, data, (DWORD)size, &written, NULL);
+    CloseHandle(file);
+    return ok && written == (DWORD)size;
+}
+
+void DeleteFileNamed(const char* fileName) {
+    DeleteFileA(fileName);
+}

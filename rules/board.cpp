@@ -1,0 +1,80 @@
+#include "rules/board.h"
+
+#include "rules/lines.h"
+#include "settings/options.h"
+#include "view/board_geometry.h"
+
+const int32_t kDirX[5] = {0, 1, 1, 0, -1};
+const int32_t kDirY[5] = {0, 0, 1, 1, 1};
+
+Cell Board[kBoardCells][kBoardCells];
+int32_t historyX[kMaxMoves + 1];
+int32_t historyY[kMaxMoves + 1];
+int32_t moveCount = 0;
+int32_t winnerColour = 0;
+int32_t winDirection = 0;
+int32_t Phase = 1;
+
+static int32_t OtherSide(int32_t side) { return side % 2 + 1; }
+
+void InitWallRing() {
+    // Every walk along a line stops at this ring without a bounds test.
+    for (int32_t i = 0; i < kBoardCells; i++) {
+        Board[i][0] = Wall;
+        Board[i][kBoardCells - 1] = Wall;
+        Board[0][i] = Wall;
+        Board[kBoardCells - 1][i] = Wall;
+    }
+}
+
+void PlaceStone(WindowHandle window, int32_t x, int32_t y) {
+    Board[x][y] = Phase;
+    historyX[moveCount] = x;
+    historyY[moveCount] = y;
+    moveCount++;
+    historyX[moveCount] = 0;  // also cuts off the moves that were taken back
+    InvalidateArea(window, CellRect(x, y));
+    if (options.sound) PlaySoundFile("putstone.wav");
+
+    winDirection = FindFive(x, y);
+    if (winDirection != 0) {
+        // FindFive moved (x, y) to the five's first stone; the win
+        // highlight finds the five there.
+        winnerColour = Board[x][y];
+        historyX[0] = x;
+        historyY[0] = y;
+        Phase = 4;
+    } else {
+        Phase = OtherSide(Phase);
+    }
+}
+
+void NewGame(WindowHandle window) {
+    for (int32_t x = 1; x <= kBoardSize; x++)
+        for (int32_t y = 1; y <= kBoardSize; y++) Board[x][y] = Empty;
+    if (options.sound && moveCount > 0) PlaySoundFile("clear.wav");
+    moveCount = 0;
+    InvalidateArea(window, BoardRect());
+}
+
+void UndoMoves(WindowHandle window) {
+    for (int ply = 0; ply < 2; ply++) {
+        if (moveCount == 0) continue;
+        moveCount--;
+        Board[historyX[moveCount]][historyY[moveCount]] = Empty;
+        Phase = OtherSide(Phase);
+        InvalidateArea(window, CellRect(historyX[moveCount], historyY[moveCount]));
+    }
+}
+
+void RedoMoves(WindowHandle window) {
+    for (int ply = 0; ply < 2; ply++) {
+        if (historyX[moveCount] == 0) continue;
+        int32_t x = historyX[moveCount];
+        int32_t y = historyY[moveCount];
+        Board[x][y] = Phase;
+        moveCount++;
+        Phase = OtherSide(Phase);
+        InvalidateArea(window, CellRect(x, y));
+    }
+}

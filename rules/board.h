@@ -1,0 +1,47 @@
+// The board, the record of the current line of play, and the operations
+// that change them. They carry out moves; whether a move is allowed and
+// whose turn it is are decided by their callers.
+#pragma once
+
+#include <stdint.h>
+
+#include "platform/platform.h"
+
+typedef int32_t Cell;
+const Cell Empty = 0;
+const Cell Black = 1;  // also the number of the Black side
+const Cell White = 2;  // also the number of the White side
+const Cell Wall = 3;   // the ring around the playing area
+
+// 1 along the row rightwards, 2 down-right, 3 down the column, 4 down-left.
+typedef int32_t Direction;
+extern const int32_t kDirX[5];
+extern const int32_t kDirY[5];
+
+const int32_t kBoardSize = 19;                 // playing area 1..19 each way
+const int32_t kBoardCells = kBoardSize + 2;    // with the wall ring 0 and 20
+const int32_t kMaxMoves = kBoardSize * kBoardSize;
+
+// Indexed [x][y]: x the column from the left, y the row from the top.
+extern Cell Board[kBoardCells][kBoardCells];
+
+// The moves of the current line of play. historyX[moveCount] is 0 after
+// every placement (the end mark); entries between moveCount and the next 0
+// are moves taken back that can be replayed.
+extern int32_t historyX[kMaxMoves + 1];
+extern int32_t historyY[kMaxMoves + 1];
+extern int32_t moveCount;
+
+// The result of the last move: the colour and direction of a completed five.
+extern int32_t winnerColour;
+extern int32_t winDirection;
+
+// Whose turn it is (1 Black, 2 White) or how far the blinking of a five has
+// got (4 to 10). Driven by the game flow; a stone is always written with it.
+extern int32_t Phase;
+
+void InitWallRing();
+void PlaceStone(WindowHandle window, int32_t x, int32_t y);
+void NewGame(WindowHandle window);
+void UndoMoves(WindowHandle window);
+void RedoMoves(WindowHandle window);

@@ -1,0 +1,26 @@
+// The user's options, loaded from the settings file at start-up, changed by
+// the menu, and saved at exit.
+#pragma once
+
+#include <stdint.h>
+
+struct Options {
+    int32_t level;             // 0 Man, 1 God
+    int32_t computerColour;    // 1 Black, 2 White
+    int32_t gameMode;          // 1 Computer vs Person, 2 Person vs Person
+    int32_t speed;             // 0 Fast, 1 Slow
+    int32_t allowDoubleThree;  // 0 double three forbidden, 1 allowed
+    int32_t continuousPlay;
+    int32_t markPrevious;
+    int32_t sound;
+    int32_t statusBar;
+    int32_t windowX;
+    int32_t windowY;
+    int32_t sizeIndex;         // 0..4 fixed sizes, 5 Free
+    int32_t windowHeight;      // outer height of a Free window
+};
+
+// The platform's "choose a position for me" value for windowX and windowY.
+const int32_t kDefaultWindowPosition = INT32_MIN;
+
+extern Options options;

@@ -1,0 +1,22 @@
+# Runs the Win32 test programs of the win64 build under wine64, on the
+# rig's private display and prefix. The rig starts once before them and
+# stops after them (CTest fixtures), whatever their results.
+set(KIVRANO_WIN64_DIR "" CACHE PATH "The win64 build whose test programs run under wine64")
+if(KIVRANO_WIN64_DIR)
+    set(rig ${PROJECT_SOURCE_DIR}/tests/win32/wine-rig.sh)
+    set(rig_dir ${CMAKE_BINARY_DIR}/wine-rig)
+    add_test(NAME wine_rig_start COMMAND ${rig} start ${rig_dir})
+    set_tests_properties(wine_rig_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
+    add_test(NAME wine_rig_stop COMMAND ${rig} stop ${rig_dir})
+    set_tests_properties(wine_rig_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+    file(GLOB win32_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*_test.cpp)
+    foreach(source ${win32_tests})
+        get_filename_component(name ${source} NAME_WE)
+        add_test(NAME win32.${name}
+                 COMMAND ${rig} run ${rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
+        set_tests_properties(win32.${name} PROPERTIES
+            FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 300
+            ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
+    endforeach()
+endif()
