@@ -1,0 +1,15 @@
+// The status bar: a common-controls status window along the bottom of the
+// main window, two parts of equal width.
+#pragma once
+
+#include <windows.h>
+
+// Created by the main window at start-up; NULL until then.
+extern HWND statusBarWindow;
+
+// Parts at W/2 and 2*(W/2), the bar moved to the client area, part 0 the
+// turn text while a game is in progress, part 1 the mode text.
+void LayoutStatusBar(HWND window);
+// Sets the text of part 0 or 1; nothing while options.statusBar is 0 or the
+// bar does not exist.
+void SetStatusText(int part, const char* text);
