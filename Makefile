@@ -5,7 +5,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test clean
+.PHONY: all setup build run test dist clean
 
 all: build
 
@@ -30,6 +30,10 @@ test: build
 
 run: build
 	@scripts/run-game.sh $(WIN64)
+
+# The zip a Windows player downloads.
+dist: build
+	@scripts/make-dist.sh $(WIN32)
 
 clean:
 	rm -rf build
