@@ -7,7 +7,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
-    wine64 xvfb xdotool x11-utils imagemagick fonts-nanum zip
+    wine64 xvfb xdotool x11-utils imagemagick fonts-nanum zip unzip icoutils
 )
 missing=()
 for package in "${packages[@]}"; do
