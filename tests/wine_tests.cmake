@@ -20,3 +20,13 @@ if(KIVRANO_WIN64_DIR)
             ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
     endforeach()
 endif()
+
+# End to end: the built game, played with real mouse events on the display.
+if(KIVRANO_WIN64_DIR)
+    add_test(NAME e2e.play_as_user
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig_dir}
+                     ${KIVRANO_WIN64_DIR}/app/Kivrano.exe ${PROJECT_SOURCE_DIR}/assets
+                     ${CMAKE_BINARY_DIR}/e2e-game.png)
+    set_tests_properties(e2e.play_as_user PROPERTIES
+        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
+endif()
