@@ -6,10 +6,13 @@
 
 #include <stdint.h>
 
-// On WM_SIZE: recompute boardGeometry, show or hide the status bar and lay
-// it out. Safe before the status bar exists.
+// On WM_SIZE, with the client width and height (the message's low and high
+// words): recompute boardGeometry, then show the status bar and lay it out
+// when options.statusBar is on, or hide it. Safe before the status bar
+// exists: the geometry is still computed. Invalidates nothing.
 void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight);
-// True when the fixed size 0..4 fits the screen height.
+// True when the fixed size 0..4 fits the screen height (SM_CYSCREEN).
 bool SizeFitsScreen(int32_t sizeIndex);
-// On WM_MOVE: pull the window onto a screen edge it is within 4 pixels of.
+// On WM_MOVE: pull the window onto a screen edge it is within 4 pixels of;
+// it is moved only when its position changes.
 void SnapToScreenEdges(HWND window);

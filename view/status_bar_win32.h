@@ -7,9 +7,10 @@
 // Created by the main window at start-up; NULL until then.
 extern HWND statusBarWindow;
 
-// Parts at W/2 and 2*(W/2), the bar moved to the client area, part 0 the
-// turn text while a game is in progress, part 1 the mode text.
+// Parts at W/2 and 2*(W/2) of the main window's client width W, the bar
+// moved to the client area, part 0 the turn text while a game is in
+// progress (Phase < 3), part 1 the mode text. Nothing before the bar exists.
 void LayoutStatusBar(HWND window);
-// Sets the text of part 0 or 1; nothing while options.statusBar is 0 or the
-// bar does not exist.
+// Sets the text of part 0 or 1 (the control keeps its own copy); nothing
+// while options.statusBar is 0, the bar does not exist, or for other parts.
 void SetStatusText(int part, const char* text);

@@ -6,6 +6,16 @@
 
 extern const char* const kStatusText[10];
 
+// Index of the turn text: 0/1 in Computer vs Person (the computer's turn
+// when phase equals computerColour), 2/3 in Person vs Person (Black, White).
+int32_t TurnTextIndex(int32_t gameMode, int32_t computerColour, int32_t phase);
+// Index of the result text: 4/5 in Computer vs Person, 6/7 in Person vs
+// Person, from the winner's colour.
+int32_t ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner);
+// Index of the mode text: 8 Computer vs Person, 9 Person vs Person.
+int32_t ModeTextIndex(int32_t gameMode);
+
+// The same from options, Phase and winnerColour.
 // Whose turn it is, for Phase 1 or 2.
 const char* TurnText();
 // Who has won, from winnerColour.
