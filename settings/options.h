@@ -23,4 +23,15 @@ struct Options {
 // The platform's "choose a position for me" value for windowX and windowY.
 const int32_t kDefaultWindowPosition = INT32_MIN;
 
+// Slow, God, the human Black against the computer, the double three
+// forbidden, Medium with the status bar, the platform's position.
+// windowHeight has no default of its own.
+constexpr Options kDefaultOptions = {1, 2, 1, 1, 0, 0, 1, 1, 1,
+                                     kDefaultWindowPosition, kDefaultWindowPosition, 2, 0};
+
 extern Options options;
+
+// Every option outside its range takes its default; a negative size record
+// becomes the default fixed size. Values in range (and any Free width of 5
+// or more) stay as they are. Afterwards tables indexed by options are safe.
+void ReplaceOutOfRangeOptions(Options& values);
