@@ -112,6 +112,9 @@ const CellCase kWorkedExamples[] = {
     {kPositionA, 12, 11, White, 408, 0},       // vetoed: Black's (13,10) is worth 1009
     {kPositionB, 10, 10, White, 52, 252},      // one gapped four alone: a tenth of 2002
     {kPositionB, 12, 10, White, 10012, 10012}, // an open four, too strong to veto
+    // A direction closed at both ends scores 0 solid and 0 gapped: it is not
+    // a better-gapped direction, so the gapped four still stands alone.
+    {"W 11,10 13,10 14,10  B 10,9 10,11", 10, 10, White, 48, 248},
     {kPositionC, 10, 10, White, 448, 610},     // S > 100: the gapped three replaces the solid two
     {kPositionD, 10, 10, White, 88, 4012},     // two gapped fours replace their solid twos
     {kPositionDSwapped, 10, 10, Black, 10, 1006},
@@ -183,6 +186,14 @@ TEST_F(Evaluation, VetoIsNeverTestedAtTenThousandOrMore) {
     EXPECT_EQ(0, EvaluateCell(12, 10, White));
     options.level = kMan;
     EXPECT_EQ(40 + 4 + 4 + 4, EvaluateCell(12, 10, White));
+
+    // Exactly 10000: an open four whose other three lines are closed at
+    // both ends, next to Black's (9,10), where Black would make an open four.
+    options.level = kGod;
+    SetPosition("W 11,10 12,10 13,10  B 9,9 11,11 10,9 10,11 11,9 9,11 9,8");
+    EXPECT_EQ(10000, EvaluateCell(10, 10, White));
+    Board[10][10] = White;
+    EXPECT_TRUE(ThreatAtRunEnds(10, 10));
 }
 
 TEST_F(Evaluation, OnlyTheComputersColourIsVetoed) {
