@@ -5,7 +5,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test dist clean
+.PHONY: all setup build run test fuzz dist clean
 
 all: build
 
@@ -27,6 +27,16 @@ build: setup
 
 test: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+
+# A longer run of every fuzzer, FUZZ_SECONDS each; what it finds joins the
+# fuzzer's corpus in the build tree, and a crashing input is kept beside it.
+FUZZ_SECONDS ?= 300
+fuzz: build
+	@while read -r program dirs; do \
+		echo "== $$(basename $$program), $(FUZZ_SECONDS) s"; \
+		$$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$$(dirname $$program)/ $$dirs || exit 1; \
+	done < $(NATIVE)/tests/fuzz/fuzzers.txt
 
 run: build
 	@scripts/run-game.sh $(WIN64)
