@@ -1,0 +1,150 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/controller.h"
+#include "app/menu_commands.h"
+#include "rules/board.h"
+#include "settings/options.h"
+#include "settings/settings_file.h"
+#include "view/geometry_win32.h"
+#include "view/paint_win32.h"
+#include "view/status_bar_win32.h"
+#include "view/window_size.h"
+
+static const char* const kClassName = "Kivrano";
+
+static void PaintWindow(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    PaintBoard(dc);
+    PaintStones(dc);
+    // The marker shows during play and on the first paint of a five, not
+    // while it blinks or after.
+    if (options.markPrevious != 0 && Phase < 5) PaintMarker(dc);
+    AfterPaint(window);
+    EndPaint(window, &paint);
+}
+
+static void RunTimer(HWND window, WPARAM timer) {
+    switch (LOWORD(timer)) {
+    case IDT_COMPUTER_REPLY:
+        ComputerReply(window);
+        break;
+    case IDT_WIN_HIGHLIGHT:
+        WinHighlightTick(window);
+        break;
+    }
+}
+
+static void SaveAndQuit(HWND window) {
+    // A window whose start-up failed was never shown: nothing to save and
+    // no message loop to end.
+    if (statusBarWindow == NULL) return;
+    RECT rect;
+    GetWindowRect(window, &rect);
+    // A Free window stores its width where a fixed one stores its size.
+    int32_t sizeRecord = options.sizeIndex > 4 ? rect.right - rect.left : options.sizeIndex;
+    SaveSettings(rect.left, rect.top, sizeRecord, rect.bottom - rect.top);
+    statusBarWindow = NULL;  // it goes with its parent
+    PostQuitMessage(0);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        SetInitialMenuState(window);
+        return 0;
+    case WM_DESTROY:
+        SaveAndQuit(window);
+        return 0;
+    case WM_MOVE:
+        SnapToScreenEdges(window);
+        return 0;
+    case WM_SIZE:
+        UpdateGeometry(window, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_PAINT:
+        PaintWindow(window);
+        return 0;
+    case WM_COMMAND:
+        RunMenuCommand(window, LOWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        RunTimer(window, wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        HandleBoardClick(window, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    // The whole board is redrawn scaled whenever the window's size changes.
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "Kivrano");
+    windowClass.hIconSm = LoadIconA(instance, "Kivrano");
+    windowClass.hCursor = LoadCursorA(NULL, IDC_ARROW);
+    windowClass.hbrBackground = (HBRUSH)GetStockObject(GRAY_BRUSH);
+    windowClass.lpszMenuName = "Kivrano";
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    LoadSettings();
+    int32_t width = 0;
+    int32_t height = 0;
+    if (options.sizeIndex > 4) {
+        // Free: the size record is the window's width.
+        width = options.sizeIndex;
+        height = options.windowHeight;
+        options.sizeIndex = 5;
+    } else {
+        style &= ~WS_MAXIMIZEBOX;
+        style &= ~WS_THICKFRAME;
+        if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
+        WindowSize size = WindowSizeFor(options.sizeIndex);
+        width = size.width;
+        height = size.height;
+    }
+    return CreateWindowExA(0, kClassName, "Kivrano", style, options.windowX, options.windowY, width, height, NULL,
+                           NULL, instance, NULL);
+}
+
+bool CreateStatusBar(HWND window, HINSTANCE instance) {
+    // The control places itself along the bottom of its parent.
+    statusBarWindow = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                                      window, NULL, instance, NULL);
+    return statusBarWindow != NULL;
+}
+
+HWND StartProgram(HINSTANCE instance, int showCommand) {
+    if (!RegisterMainWindowClass(instance)) return NULL;
+    HWND window = CreateMainWindow(instance);
+    if (window == NULL) return NULL;
+    InitCommonControls();
+    if (!CreateStatusBar(window, instance)) {
+        DestroyWindow(window);
+        return NULL;
+    }
+    // The first paint runs AfterPaint: a computer playing Black opens here.
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    return window;
+}
+
+int RunMessageLoop() {
+    MSG message = {};
+    while (GetMessageA(&message, NULL, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return (int)message.wParam;
+}
