@@ -140,10 +140,6 @@ TEST(WindowSize, FixedSizesWithAndWithoutTheBar) {
             EXPECT_EQ(widths[i] + 38 + 20 * bar, size.height);
         }
     }
-    options.statusBar = 0;
-    EXPECT_EQ(392, WindowSizeFor(0).height);
-    options.statusBar = 1;
-    EXPECT_EQ(412, WindowSizeFor(0).height);
     // Indexes outside the table take the nearest fixed size.
     EXPECT_EQ(354, WindowSizeFor(-1).width);
     EXPECT_EQ(818, WindowSizeFor(9).width);

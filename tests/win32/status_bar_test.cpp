@@ -97,7 +97,6 @@ int main() {
     ok(style == 0, "expected the default part style 0, got %d", style);
     CheckTexts("Your turn", "Computer vs Person", "first layout, computer White");
     CheckParts(window, 465);
-    CheckParts(window, 348);
 
     // A new game with the computer Black, laid out again.
     options.computerColour = 1;

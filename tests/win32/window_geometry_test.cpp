@@ -139,15 +139,6 @@ int main() {
         ok(shown == (bar != 0), "statusBar %d: expected the bar shown %d, got %d", bar, bar, shown);
         CheckGeometryFollowsClient(window, bar ? "with the bar" : "without the bar");
     }
-    // The Tiny window with the bar has a board of 18-pixel cells at the corner.
-    RECT client;
-    GetClientRect(window, &client);
-    UpdateGeometry(window, 348, 368);
-    ok(boardGeometry.cellWidth == 18 && boardGeometry.cellHeight == 18 && boardGeometry.boardTop == 0,
-       "348x368 with the bar: expected 18-pixel cells at top 0, got %d,%d top %d", (int)boardGeometry.cellWidth,
-       (int)boardGeometry.cellHeight, (int)boardGeometry.boardTop);
-    UpdateGeometry(window, client.right, client.bottom);
-
     // A minimised window reports a 0x0 client area.
     ShowWindow(window, SW_MINIMIZE);
     PumpMessages();
