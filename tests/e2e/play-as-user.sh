@@ -70,7 +70,9 @@ black=$(brightness "$play/after.png" "$px" "$py")
 read -r wx wy <<<"$(centre 11 10)"
 white=$(brightness "$play/after.png" "$wx" "$wy")
 [ "$white" -gt 170 ] || fail "no white stone at (11, 10): brightness $white"
-empty=$(brightness "$play/after.png" "$(centre 5 5 | cut -d' ' -f1)" "$(($(centre 5 5 | cut -d' ' -f2) + 8))")
+# Beside an empty point, off its grid lines, the board itself shows.
+read -r ex ey <<<"$(centre 5 5)"
+empty=$(brightness "$play/after.png" $((ex + 8)) $((ey + 8)))
 [ "$empty" -gt 80 ] && [ "$empty" -lt 230 ] || fail "an empty point should show the board: brightness $empty"
 
 # Close the game as a user would, with Alt+F4.
