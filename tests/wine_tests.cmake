@@ -30,3 +30,18 @@ if(KIVRANO_WIN64_DIR)
     set_tests_properties(e2e.play_as_user PROPERTIES
         FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
 endif()
+
+# The start-up once more on a screen too low for the default size, on a
+# rig of its own: the window opens Tiny and the taller sizes are grayed.
+if(KIVRANO_WIN64_DIR AND EXISTS ${PROJECT_SOURCE_DIR}/tests/win32/startup_test.cpp)
+    set(small_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-600)
+    add_test(NAME wine_rig_small_start COMMAND ${rig} start ${small_rig_dir} 1024x600)
+    set_tests_properties(wine_rig_small_start PROPERTIES FIXTURES_SETUP wine_small TIMEOUT 120)
+    add_test(NAME wine_rig_small_stop COMMAND ${rig} stop ${small_rig_dir})
+    set_tests_properties(wine_rig_small_stop PROPERTIES FIXTURES_CLEANUP wine_small)
+    add_test(NAME win32.startup_test.small_screen
+             COMMAND ${rig} run ${small_rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
+    set_tests_properties(win32.startup_test.small_screen PROPERTIES
+        FIXTURES_REQUIRED wine_small RESOURCE_LOCK wine_small_display TIMEOUT 300
+        ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
+endif()
