@@ -1,0 +1,21 @@
+// The engine behind the Gomocup brain protocol: one position, the brain
+// always the side to move, every stone placed as the game places it and
+// every move chosen by the game's computer player.
+#pragma once
+
+#include <stdint.h>
+
+// Room for any answer, including a quoted piece of the line.
+const int32_t kAnswerCapacity = 256;
+
+// A 19 x 19 board with no stones, level God, the double-three ban in force.
+// The random generator is left alone: it carries on from game to game.
+void StartBrain();
+
+// Handles one line of input (its line end already cut off). The answer,
+// without a line end, is written to answer; it is empty when the protocol
+// wants none. False when the brain is to exit.
+bool HandleLine(const char* line, char* answer, int32_t capacity);
+
+// A line too long for the reader's buffer: refused without looking at it.
+void HandleOverlongLine(char* answer, int32_t capacity);

@@ -1,0 +1,92 @@
+#!/bin/bash
+# Holds a scripted conversation with a brain, as a manager does, and checks
+# every answer. Usage: converse.sh BRAIN TRANSCRIPT
+#
+# Transcript lines:
+#   > TEXT        a line sent to the brain (backslash escapes such as \0 and
+#                 \t are expanded); a lone > sends an empty line
+#   >* N TEXT     TEXT repeated N times, sent as one line
+#   < TEXT        the answer expected next, without its CR LF
+#   # ...         a comment; blank lines are ignored
+#
+# The conversation is held twice:
+#   1. line by line through pipes, lines ending in CR LF: each expected answer
+#      must arrive (flushed) before the next line is sent;
+#   2. all lines at once, ending in LF, read back after the input closes.
+# Both times every answer must end in CR LF, nothing unexpected may come,
+# and the brain must exit with status 0 at END or at the end of input.
+set -u
+brain=$1
+transcript=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL ($(basename "$transcript")): $*"
+    exit 1
+}
+
+# Steps: parallel arrays of input lines and the answers expected after each.
+inputs=()
+answers=()
+expected_all=()
+while IFS= read -r line || [ -n "$line" ]; do
+    case "$line" in
+        '>') inputs+=(""); answers+=("") ;;
+        '> '*) inputs+=("${line#> }"); answers+=("") ;;
+        '>* '*)
+            rest=${line#>* }
+            count=${rest%% *}
+            text=${rest#* }
+            repeated=$(printf "%${count}s" "" | sed "s/ /$text/g")
+            inputs+=("$repeated"); answers+=("") ;;
+        '< '*)
+            [ ${#inputs[@]} -gt 0 ] || fail "an answer before any input"
+            last=$((${#inputs[@]} - 1))
+            answers[$last]+="${line#< }"$'\n'
+            expected_all+=("${line#< }") ;;
+        '#'* | '') ;;
+        *) fail "bad transcript line: $line" ;;
+    esac
+done < "$transcript"
+
+# 1. Line by line, CR LF.
+coproc BRAIN { "$brain"; }
+pid=$BRAIN_PID
+# Our own copies of the pipes (bash closes the coprocess's as soon as it
+# exits, under a pending read); the originals are closed at once, so that
+# closing the copy is the end of the brain's input.
+exec {to_brain}>&"${BRAIN[1]}" {from_brain}<&"${BRAIN[0]}"
+eval "exec ${BRAIN[1]}>&- ${BRAIN[0]}<&-"
+for i in "${!inputs[@]}"; do
+    printf '%b\r\n' "${inputs[$i]}" >&"$to_brain" || fail "brain gone before line $((i + 1)): ${inputs[$i]}"
+    while IFS= read -r want; do
+        [ -n "$want" ] || continue
+        IFS= read -t 10 -r got <&"$from_brain" || fail "no answer to '${inputs[$i]}' (wanted '$want')"
+        [ "${got%$'\r'}" != "$got" ] || fail "answer '$got' does not end in CR LF"
+        [ "${got%$'\r'}" = "$want" ] || fail "to '${inputs[$i]}': wanted '$want', got '${got%$'\r'}'"
+    done <<< "${answers[$i]}"
+    # After END the brain must be gone at once.
+    if [ "$(printf '%s' "${inputs[$i]}" | tr a-z A-Z)" = END ]; then break; fi
+done
+exec {to_brain}>&-
+if IFS= read -t 10 -r extra <&"$from_brain"; then fail "unexpected answer '$extra'"; fi
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "brain still running after its input ended"; }
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "line by line: exit status $status"
+
+# 2. All at once, LF.
+for i in "${!inputs[@]}"; do printf '%b\n' "${inputs[$i]}"; done > "$work/input"
+timeout 20 "$brain" < "$work/input" > "$work/output"
+status=$?
+[ "$status" -eq 0 ] || fail "all at once: exit status $status"
+if [ -s "$work/output" ]; then
+    [ "$(tail -c 2 "$work/output" | od -An -c | tr -d ' ')" = '\r\n' ] || fail "last answer does not end in CR LF"
+    [ "$(grep -c -v $'\r$' "$work/output")" -eq 0 ] || fail "an answer does not end in CR LF"
+fi
+tr -d '\r' < "$work/output" > "$work/got"
+if [ ${#expected_all[@]} -gt 0 ]; then printf '%s\n' "${expected_all[@]}"; fi > "$work/wanted"
+diff -u "$work/wanted" "$work/got" || fail "all at once: answers differ"
+echo "ok: ${#inputs[@]} lines, ${#expected_all[@]} answers"

@@ -1,0 +1,56 @@
+// pbrain-kivrano: the game's computer player as a Gomocup brain, reading
+// commands on standard input and answering on standard output.
+#include <stdio.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "tools/pbrain-kivrano/brain.h"
+#include "tools/pbrain-kivrano/protocol.h"
+
+const int kLineCapacity = 4096;
+
+// Reads one line without its LF. False at the end of input with nothing
+// read. A NUL byte becomes '?' so that it cannot cut the line short;
+// overlong is set when the line did not fit (the rest is skipped).
+static bool ReadLine(char* line, int capacity, bool& overlong) {
+    int length = 0;
+    overlong = false;
+    int c = getchar();
+    if (c == EOF) return false;
+    while (c != EOF && c != '\n') {
+        if (length < capacity - 1) line[length++] = c == '\0' ? '?' : (char)c;
+        else overlong = true;
+        c = getchar();
+    }
+    line[length] = '\0';
+    return true;
+}
+
+int main() {
+#ifdef _WIN32
+    // Byte for byte: the answers end in CR LF of their own, and a CR or a
+    // Ctrl-Z in the input must not be translated.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    StartBrain();
+    static char line[kLineCapacity];
+    char answer[kAnswerCapacity];
+    bool overlong = false;
+    while (ReadLine(line, kLineCapacity, overlong)) {
+        if (overlong) {
+            HandleOverlongLine(answer, kAnswerCapacity);
+        } else {
+            TrimLineEnd(line);
+            if (!HandleLine(line, answer, kAnswerCapacity)) return 0;
+        }
+        if (answer[0] != '\0') {
+            fputs(answer, stdout);
+            fputs("\r\n", stdout);
+            fflush(stdout);
+        }
+    }
+    return 0;
+}
