@@ -390,3 +390,21 @@ inline void WithDialogWatcher(DialogClose close, Action action) {
     KillTimer(NULL, watcher);
     delayTicks = 0;
 }
+
+// ---- A full board without a five ------------------------------------------
+
+// Diagonal pairs of stripes: no line anywhere holds exactly five of one
+// colour, and Black has one stone more than White (181 to 180).
+inline Cell FullBoardColour(int x, int y) { return ((x - 1) + 2 * (y - 1) + 1) / 2 % 2 == 1 ? Black : White; }
+
+// All 361 points in an order of play, Black first: the last one is Black's.
+inline void FullBoardMoves(int moves[361][2]) {
+    int black = 0;
+    int white = 0;
+    for (int x = 1; x <= 19; x++)
+        for (int y = 1; y <= 19; y++) {
+            int index = FullBoardColour(x, y) == Black ? 2 * black++ : 2 * white++ + 1;
+            moves[index][0] = x;
+            moves[index][1] = y;
+        }
+}
