@@ -38,9 +38,13 @@ static void DrawBlock(HDC dc, BYTE* block, const BitmapLayout& layout, int left,
     RealizePalette(dc);
 
     // The source height is the number of rows, so top-down images are not
-    // drawn upside down.
+    // drawn upside down. Shrinking keeps whole pixels: the default mode
+    // ANDs the pixels it drops, which fringes a stone's shaded edge with
+    // colours of neither the stone nor the wood.
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, left, top, width, height, 0, 0, layout.width, layout.height,
                   block + layout.bitsOffset, info, DIB_RGB_COLORS, SRCCOPY);
+    SetStretchBltMode(dc, previousMode);
 
     SelectPalette(dc, previous, FALSE);
     DeleteObject(created);
