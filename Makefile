@@ -5,7 +5,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test fuzz dist clean
+.PHONY: all setup build run test fuzz fuzz-bitmap bench-paint screenshot dist clean
 
 all: build
 
@@ -37,6 +37,21 @@ fuzz: build
 		$$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 			-artifact_prefix=$$(dirname $$program)/ $$dirs || exit 1; \
 	done < $(NATIVE)/tests/fuzz/fuzzers.txt
+
+# The bitmap fuzzer alone, for FUZZ_SECONDS.
+fuzz-bitmap: build
+	@grep bitmap_fuzzer $(NATIVE)/tests/fuzz/fuzzers.txt | while read -r program dirs; do \
+		$$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$$(dirname $$program)/ $$dirs || exit 1; \
+	done
+
+# A full repaint of 361 stones under Wine: median time and GDI objects.
+bench-paint: build
+	@scripts/paint-figures.sh bench $(WIN64) build
+
+# build/board.png: a game in progress, painted under Wine.
+screenshot: build
+	@scripts/paint-figures.sh screenshot $(WIN64) build
 
 run: build
 	@scripts/run-game.sh $(WIN64)
