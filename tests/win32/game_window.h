@@ -317,7 +317,7 @@ struct SeenDialog {
     wchar_t caption[64];
     LONG style;
     int focusId;             // control that had the focus
-    wchar_t firstText[64];   // the first static control's text
+    wchar_t firstText[64];   // the first text of a static control
     HICON icon;              // the first static control's icon, if any
     int forced;              // 1 when the dialog had to be ended by force
 };
@@ -357,7 +357,8 @@ inline VOID CALLBACK WatchDialog(HWND, UINT, UINT_PTR, DWORD) {
         for (; child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {
             char className[16];
             GetClassNameA(child, className, sizeof className);
-            if (lstrcmpiA(className, "Static") == 0 && GetWindowTextLengthW(child) > 0) {
+            bool icon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+            if (lstrcmpiA(className, "Static") == 0 && !icon && GetWindowTextLengthW(child) > 0) {
                 GetWindowTextW(child, seen.firstText, 64);
                 break;
             }
