@@ -1,11 +1,80 @@
 #!/bin/bash
-# Starts the game under wine64 with its images and sounds in its current
-# directory, and a settings file that persists between runs (build/play).
+# Starts the game under wine64 in build/play, a folder that holds its
+# images and sounds and keeps its settings file "Kivrano.ini" from one run
+# to the next. Wine keeps its own files in build/wine-prefix.
+#
+# Without a display (DISPLAY unset) the game runs on a private virtual
+# display (Xvfb) started here; this says so, and says how to look at it.
+# Everything started here is stopped here when the game ends or on Ctrl+C:
+# Xvfb by its process id, Wine by `wineserver -k` for this prefix only.
 set -u
 build=${1:-build/win64}
+root=$(cd "$(dirname "$0")/.." && pwd)
+case $build in /*) ;; *) build="$root/$build" ;; esac
 exe="$build/app/Kivrano.exe"
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
 if [ ! -f "$exe" ]; then
-    echo "The game is not built yet: everything else is built and tested with 'make test'."
-    exit 0
+    echo "Kivrano.exe is not built in $build; 'make run' builds it."
+    exit 1
 fi
-echo "starting $exe"
+
+play="$root/build/play"
+mkdir -p "$play"
+cp "$exe" "$play/Kivrano.exe"
+for name in board.img black.img white.img putstone.wav clear.wav finish.wav; do
+    if [ -f "$root/assets/$name" ]; then
+        cp "$root/assets/$name" "$play/$name"
+    else
+        echo "note: assets/$name is missing; the game plays on without it"
+    fi
+done
+
+export WINEPREFIX="$root/build/wine-prefix"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+xvfb_pid=""
+cleanup() {
+    "$WINESERVER" -k >/dev/null 2>&1
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null
+        wait "$xvfb_pid" 2>/dev/null
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+if [ -z "${DISPLAY:-}" ]; then
+    echo "There is no display (DISPLAY is not set): the game runs on a virtual one."
+    fifo_dir=$(mktemp -d)
+    # -displayfd picks a free display number and writes it to fd 3.
+    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+        3>"$fifo_dir/display" >"$fifo_dir/xvfb.log" 2>&1 </dev/null &
+    xvfb_pid=$!
+    for _ in $(seq 1 100); do
+        [ -s "$fifo_dir/display" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$fifo_dir/display" ]; then
+        echo "Xvfb did not start:"
+        cat "$fifo_dir/xvfb.log"
+        rm -rf "$fifo_dir"
+        exit 1
+    fi
+    DISPLAY=":$(tr -dc '0-9' <"$fifo_dir/display")"
+    export DISPLAY
+    rm -rf "$fifo_dir"
+    echo "Virtual display $DISPLAY. To see the game:"
+    echo "    import -display $DISPLAY -window root kivrano.png"
+    echo "Stop it with Ctrl+C."
+fi
+
+echo "Starting Kivrano in $play (its settings: $play/Kivrano.ini)"
+cd "$play" || exit 1
+"$WINE" Kivrano.exe </dev/null
+status=$?
+echo "Kivrano ended."
+exit $status
