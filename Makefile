@@ -5,7 +5,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test fuzz fuzz-bitmap bench-paint screenshot dist clean
+.PHONY: all setup build run test fuzz fuzz-bitmap bench bench-paint screenshot dist clean
 
 all: build
 
@@ -44,6 +44,13 @@ fuzz-bitmap: build
 		$$program -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 			-artifact_prefix=$$(dirname $$program)/ $$dirs || exit 1; \
 	done
+
+# The computer's move choice timed natively (Google Benchmark): medians per
+# move at both levels, double-three ban on and off. Not part of `make test`.
+bench: setup
+	$(call configure,$(NATIVE),-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVRANO_WIN64_DIR=$(abspath $(WIN64)) -DKIVRANO_WIN32_DIR=$(abspath $(WIN32)))
+	cmake --build $(NATIVE) -j $(JOBS) --target move_choice_bench
+	$(NATIVE)/bench/move_choice/move_choice_bench
 
 # A full repaint of 361 stones under Wine: median time and GDI objects.
 bench-paint: build
