@@ -197,12 +197,4 @@ TEST_F(Brain, InfoSetsTheLevelAndTheDoubleThreeRule) {
     }
 }
 
-TEST_F(Brain, EndStopsTheBrain) {
-    char answer[kAnswerCapacity];
-    EXPECT_FALSE(HandleLine("END", answer, kAnswerCapacity));
-    EXPECT_STREQ("", answer);
-    Say("BOARD");
-    EXPECT_FALSE(HandleLine("end", answer, kAnswerCapacity));
-}
-
 }  // namespace
