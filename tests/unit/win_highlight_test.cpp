@@ -65,16 +65,4 @@ TEST(WinHighlight, BlinksTheFiveThreeTimesAndEndsShown) {
     }
 }
 
-TEST(WinHighlight, NothingWithoutAFive) {
-    options.sound = 0;
-    ResetGame();
-    PutStones("B 10,10");
-    winDirection = 0;
-    Phase = 5;
-    ResetPlatformRecord();
-    HighlightStep(kWindow, 10, 10);
-    EXPECT_EQ(Black, Board[10][10]);
-    EXPECT_TRUE(platformRecord.invalidated.empty());
-}
-
 }  // namespace
