@@ -20,10 +20,10 @@ expect 14 KIVRANO      # icon group
 
 hex() { od -An -tx1 -v | tr -d ' \n'; }
 utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
-about=$(wrestool -x --type=5 --name=ABOUTBOX "$exe" 2>/dev/null | hex)
+about=$(wrestool -x --raw --type=5 --name=ABOUTBOX "$exe" 2>/dev/null | hex)
 grep -q "$(utf16 'Kivrano     Version 1.46')" <<<"$about" ||
     fail "the About box does not carry the version line"
-warning=$(wrestool -x --type=5 --name=SSANGSAMBOX "$exe" 2>/dev/null | hex)
+warning=$(wrestool -x --raw --type=5 --name=SSANGSAMBOX "$exe" 2>/dev/null | hex)
 grep -q "$(utf16 '쌍 삼 입 니 다')" <<<"$warning" ||
     fail "the double-three warning does not carry its Korean text as UTF-16"
 
