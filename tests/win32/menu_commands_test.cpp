@@ -24,20 +24,18 @@ struct RadioGroup {
     const char* name;
     int first, last;
     int32_t* remembered;
-    int32_t* option;
-    int optionOfFirst;  // the option's value for the first item
-    int step;           // +1 or -1 per item
+    int32_t* option;  // 0 for the first item, 1 for the second
 };
 
 static void RadioGroups(HWND window) {
     static const RadioGroup kGroups[] = {
-        {"level", IDM_LEVEL_MAN, IDM_LEVEL_GOD, &checkedLevelItem, &options.level, 0, 1},
-        {"speed", IDM_SPEED_FAST, IDM_SPEED_SLOW, &checkedSpeedItem, &options.speed, 0, 1},
+        {"level", IDM_LEVEL_MAN, IDM_LEVEL_GOD, &checkedLevelItem, &options.level},
+        {"speed", IDM_SPEED_FAST, IDM_SPEED_SLOW, &checkedSpeedItem, &options.speed},
     };
     for (const RadioGroup& group : kGroups) {
         for (int chosen = group.first; chosen <= group.last; chosen++) {
             Command(window, chosen);
-            int want = group.optionOfFirst + group.step * (chosen - group.first);
+            int want = chosen - group.first;
             ok(*group.option == want && *group.remembered == chosen, "%s %d: expected option %d, got %d", group.name,
                chosen, want, (int)*group.option);
             for (int item = group.first; item <= group.last; item++)
