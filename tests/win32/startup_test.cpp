@@ -239,6 +239,26 @@ static void StoredSizeTooTall() {
     ExitGame(window);
 }
 
+static void StoredOptionsShow() {
+    // Man, computer Black, Fast, double three allowed, continuous play, no
+    // marker, no sound, no status bar, Small.
+    int stored[9] = {0, 1, 1, 0, 1, 1, 0, 0, 0};
+    WriteSettings(stored, 30, 20, 1, 0);
+    HWND window = StartGame();
+    RECT rect = WindowRect(window);
+    ok(rect.right - rect.left == 470 && rect.bottom - rect.top == 508,
+       "expected Small without the status bar, 470 x 508, got %ld x %ld", rect.right - rect.left,
+       rect.bottom - rect.top);
+    ok(!IsWindowVisible(statusBarWindow), "expected the status bar hidden");
+    int checked[] = {105, 107, 109, 111, 116, 120, 122};
+    int grayed[8] = {IDM_UNDO, IDM_REDO};
+    CheckMenuState(window, checked, 7, grayed, AddUnfitSizes(grayed, 2), "stored options");
+    // The first paint lets the computer, playing Black, open the game.
+    bool replied = RunUntilTick(window, IDT_COMPUTER_REPLY);
+    ok(replied && Board[10][10] == Black && Phase == 2, "expected the computer to open at (10,10)");
+    ExitGame(window);
+}
+
 // Start-up that cannot create its windows ends with 0 and leaves nothing.
 static const char* vetoedClass;
 
@@ -278,6 +298,7 @@ int main() {
     StoredFreeSize();
     StoredPersonVsPerson();
     StoredSizeTooTall();
+    StoredOptionsShow();
     CreationFails("Kivrano");
     CreationFails("msctls_statusbar32");
     return CheckSummary("startup");
