@@ -64,7 +64,8 @@ read -r px py <<<"$(centre 10 10)"
 xdotool mousemove "$px" "$py" click 1
 sleep 2.5
 shot "$play/after.png"
-cp "$play/after.png" "$screenshot"
+# The game's window, as the README shows it.
+convert "$play/after.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
 black=$(brightness "$play/after.png" "$px" "$py")
 [ "$black" -lt 80 ] || fail "no black stone at (10, 10): brightness $black"
 read -r wx wy <<<"$(centre 11 10)"
