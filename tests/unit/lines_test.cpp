@@ -1,94 +1,50 @@
-// Run lengths, bridged runs and five detection along the lines of the board.
+// Run lengths, bridged runs, five detection and the double-three rule along the lines of the board.
 #include <gtest/gtest.h>
 
 #include "position.h"
+#include "rules/double_three.h"
 #include "rules/lines.h"
 
 namespace {
 
-struct RunCase {
-    const char* position;  // X is Black, O is White; all on row 10 unless stated
-    int x, y;
-    Direction d;
-    int solid, solidOpen;    // RunLength
-    int gapped, gappedOpen;  // GappedRunLength
-};
+// Solid and bridged run lengths with their open ends, from the stone named along Direction d.
+struct RunCase { const char* position; int x, y, d, solid, solidOpen, gapped, gappedOpen; };
 
 const RunCase kRunCases[] = {
-    // Against the wall at column 0.
-    {"B 1,10 2,10 3,10", 1, 10, 1, 3, 1, 3, 1},
-    {"B 1,10 2,10 3,10", 3, 10, 1, 3, 1, 3, 1},
-    // Closed both sides by the other colour: the gapped reading is 0.
-    {"B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 1, 3, 0, 0, 0},
-    // One end closed: the backward reading decides, from every stone.
-    {"B 7,10 8,10 9,10 W 10,10", 7, 10, 1, 3, 1, 3, 1},
-    {"B 7,10 8,10 9,10 W 10,10", 9, 10, 1, 3, 1, 3, 1},
-    // One gap bridged.
-    {"B 6,10 7,10 9,10", 6, 10, 1, 2, 2, 3, 2},
-    {"B 6,10 7,10 9,10", 7, 10, 1, 2, 2, 3, 2},
-    {"B 6,10 7,10 9,10", 9, 10, 1, 1, 2, 3, 2},
-    // Only one gap per reading.
-    {"B 6,10 8,10 10,10", 8, 10, 1, 1, 2, 2, 2},
-    {"B 6,10 8,10 10,10", 6, 10, 1, 1, 2, 2, 2},
-    // A tie takes the forward reading, whose far end is closed.
-    {"B 7,10 8,10 W 10,10", 7, 10, 1, 2, 2, 2, 1},
-    {"B 7,10 8,10 W 10,10", 8, 10, 1, 2, 2, 2, 1},
-    // Two Empty cells are not bridged.
-    {"B 6,10 7,10 10,10", 6, 10, 1, 2, 2, 2, 2},
-    // A corner stone along the down-left diagonal: both neighbours are wall.
-    {"B 1,1", 1, 1, 4, 1, 0, 0, 0},
-    // Columns and diagonals walk the same way.
-    {"B 5,5 5,6 5,7", 5, 6, 3, 3, 2, 3, 2},
-    {"B 5,5 6,6 8,8", 5, 5, 2, 2, 2, 3, 2},
+    {"B 1,10 2,10 3,10", 1, 10, 1, 3, 1, 3, 1},                // the Wall at column 0 closes one end
+    {"B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 1, 3, 0, 0, 0},   // closed both sides: gapped reading 0
+    {"B 7,10 8,10 9,10 W 10,10", 7, 10, 1, 3, 1, 3, 1},        // the backward reading decides
+    {"B 6,10 7,10 9,10", 7, 10, 1, 2, 2, 3, 2},                // one gap bridged
+    {"B 6,10 8,10 10,10", 8, 10, 1, 1, 2, 2, 2},               // only one gap per reading
+    {"B 7,10 8,10 W 10,10", 7, 10, 1, 2, 2, 2, 1},             // a tie takes the forward reading
+    {"B 6,10 7,10 10,10", 6, 10, 1, 2, 2, 2, 2},               // two Empty cells are not bridged
+    {"B 1,1", 1, 1, 4, 1, 0, 0, 0},                            // corner, down-left: Wall both sides
+    {"B 5,5 6,6 8,8", 5, 5, 2, 2, 2, 3, 2},                    // the diagonal walks the same way
 };
 
 TEST(RunLength, MeasuresSolidAndBridgedRuns) {
     for (const RunCase& c : kRunCases) {
         SetPosition(c.position);
-        int32_t open = -1;
-        EXPECT_EQ(c.solid, RunLength(c.x, c.y, c.d, open)) << c.position << " from " << c.x;
-        EXPECT_EQ(c.solidOpen, open) << c.position << " from " << c.x;
-        open = -1;
-        EXPECT_EQ(c.gapped, GappedRunLength(c.x, c.y, c.d, open)) << c.position << " from " << c.x;
-        EXPECT_EQ(c.gappedOpen, open) << c.position << " from " << c.x;
+        int32_t solidOpen = -1, gappedOpen = -1;
+        EXPECT_EQ(c.solid, RunLength(c.x, c.y, c.d, solidOpen)) << c.position << " from " << c.x;
+        EXPECT_EQ(c.gapped, GappedRunLength(c.x, c.y, c.d, gappedOpen)) << c.position << " from " << c.x;
+        EXPECT_EQ(c.solidOpen, solidOpen) << c.position << " from " << c.x;
+        EXPECT_EQ(c.gappedOpen, gappedOpen) << c.position << " from " << c.x;
     }
 }
 
-TEST(RunLength, OnlyReadsTheBoard) {
-    SetPosition("B 6,10 7,10 9,10 W 10,10");
-    const std::string before = BoardSnapshot();
-    int32_t open = 0;
-    for (Direction d = 1; d <= 4; d++) {
-        RunLength(7, 10, d, open);
-        GappedRunLength(7, 10, d, open);
-    }
-    EXPECT_EQ(before, BoardSnapshot());
-}
-
-struct FiveCase {
-    const char* position;
-    int x, y;                 // the stone asked about
-    Direction expected;
-    int firstX, firstY;       // where x, y end up
-};
+// Exactly five stones in a line, found in direction order, moving (x, y) to the first stone.
+struct FiveCase { const char* position; int x, y, expected, firstX, firstY; };
 
 const FiveCase kFiveCases[] = {
     {"B 1,10 2,10 3,10 4,10 5,10", 3, 10, 1, 1, 10},
-    {"B 1,10 2,10 3,10 4,10 5,10", 5, 10, 1, 1, 10},
-    // Six in a row is no five; x and y stay.
-    {"B 4,10 5,10 6,10 7,10 8,10 9,10", 6, 10, 0, 6, 10},
-    // Closed at both ends still counts.
-    {"W 3,10 9,10 B 4,10 5,10 6,10 7,10 8,10", 8, 10, 1, 4, 10},
-    // A row five and a column five at once: the row is reported.
-    {"B 6,10 7,10 8,10 9,10 10,10 10,6 10,7 10,8 10,9", 10, 10, 1, 6, 10},
-    // Down-left diagonal starts at its upper-right end.
-    {"B 10,3 9,4 8,5 7,6 6,7", 8, 5, 4, 10, 3},
-    {"B 10,3 9,4 8,5 7,6 6,7", 6, 7, 4, 10, 3},
-    // Column and down-right diagonal start at the top.
+    {"B 4,10 5,10 6,10 7,10 8,10 9,10", 6, 10, 0, 6, 10},                 // six is no five; x, y stay
+    {"W 3,10 9,10 B 4,10 5,10 6,10 7,10 8,10", 8, 10, 1, 4, 10},          // closed at both ends
+    {"B 6,10 7,10 8,10 9,10 10,10 10,6 10,7 10,8 10,9", 10, 10, 1, 6, 10},  // row before column
+    {"B 10,3 9,4 8,5 7,6 6,7", 8, 5, 4, 10, 3},                           // down-left: upper-right end
     {"W 2,15 2,16 2,17 2,18 2,19", 2, 19, 3, 2, 15},
     {"W 15,15 16,16 17,17 18,18 19,19", 17, 17, 2, 15, 15},
-    // A six along the row does not hide a five along the column.
-    {"B 4,10 5,10 6,10 7,10 8,10 9,10 6,11 6,12 6,13 6,14", 6, 10, 3, 6, 10},
+    {"B 4,10 5,10 6,10 7,10 8,10 9,10 6,11 6,12 6,13 6,14", 6, 10, 3, 6, 10},  // a six hides no five
     {"B 1,1 2,1 3,1 4,1", 4, 1, 0, 4, 1},
 };
 
@@ -99,6 +55,35 @@ TEST(FindFive, FindsExactlyFiveAndItsFirstStone) {
         EXPECT_EQ(c.expected, FindFive(x, y)) << c.position;
         EXPECT_EQ(c.firstX, x) << c.position;
         EXPECT_EQ(c.firstY, y) << c.position;
+    }
+}
+
+struct DoubleThreeCase { const char* position; int x, y, phase, expected; };
+
+const DoubleThreeCase kCases[] = {
+    {"B 8,10 9,10 10,8 10,9", 10, 10, 1, 1},
+    {"B 8,10 9,10 10,8 10,9 W 11,10", 10, 10, 1, 0},             // row three closed
+    {"B 8,10 9,10 10,8 10,9 W 6,10 10,6", 10, 10, 1, 1},          // two past the ends is not looked at
+    {"B 9,10 11,10 10,9 10,11", 10, 10, 1, 1},                    // new stone in the middle of both
+    {"B 9,9 11,11 10,8 10,9", 10, 10, 1, 1},                      // diagonal and column
+    {"B 7,10 8,10 9,10 10,8 10,9", 10, 10, 1, 0},                 // the row becomes a four
+    {"B 7,10 9,10 10,8 10,9", 10, 10, 1, 0},                      // a broken three does not count
+    {"B 8,10 9,10 9,9 9,11", 10, 10, 1, 1},                       // second three through an old stone
+    {"B 1,10 2,10 3,8 3,9", 3, 10, 1, 0},                         // the wall closes the row three
+    {"B 6,10 7,10 8,10 9,10 10,8 10,9 11,11 12,12", 10, 10, 1, 1},  // no look for fives
+    {"W 8,10 9,10 10,8 10,9", 10, 10, 2, 1},                      // White to move
+    {"W 8,10 9,10 10,8 10,9", 10, 10, 1, 0},                      // Black to move: not Black's threes
+    {"B 8,10 9,10", 10, 10, 1, 0},                                // a single open three
+};
+
+// Two open threes through the cell for the side to move; the temporary stone goes again.
+TEST(IsDoubleThree, AnswersForTheSideToMoveAndRestoresTheCell) {
+    for (const DoubleThreeCase& c : kCases) {
+        SetPosition(c.position);
+        Phase = c.phase;
+        const std::string before = BoardSnapshot();
+        EXPECT_EQ(c.expected, IsDoubleThree(c.x, c.y)) << c.position << " Phase " << c.phase;
+        EXPECT_EQ(before, BoardSnapshot()) << c.position;
     }
 }
 

@@ -1,6 +1,5 @@
-// On a real window: placing, clearing, taking back and replaying stones
-// mark exactly the changed cells (or the board) for repainting, without
-// erasing the background.
+// On a real window: placing, clearing, taking back and replaying stones mark
+// exactly the changed cells (or the board) for repainting, without erasing.
 #include <windows.h>
 
 #include "rules/board.h"
@@ -15,92 +14,50 @@ static LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam,
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A shown window with a background brush, so an erase would be seen.
 static HWND CreateTestWindow() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = TestWindowProc;
-    windowClass.hInstance = GetModuleHandleA(NULL);
-    windowClass.lpszClassName = "RulesInvalidationTest";
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(GRAY_BRUSH);
+    WNDCLASSA windowClass = {0, TestWindowProc, 0, 0, GetModuleHandleA(NULL), NULL, NULL,
+                             (HBRUSH)GetStockObject(GRAY_BRUSH), NULL, "RulesInvalidationTest"};
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "RulesInvalidationTest", "test", WS_OVERLAPPEDWINDOW, 0, 0,
+    HWND window = CreateWindowExA(0, "RulesInvalidationTest", "test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                   600, 600, NULL, NULL, GetModuleHandleA(NULL), NULL);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
     UpdateWindow(window);
-    PumpMessages();
     return window;
 }
 
-// Clears the update region, so the next check sees only what follows.
-static void Settle(HWND window) {
+// Checks that the update region is exactly the rectangle and that painting it erases nothing, then clears it.
+static void CheckRepaint(HWND window, const PixelRect& r, const char* what) {
+    ok(UpdateRegionIs(window, RECT{r.left, r.top, r.right, r.bottom}), "%s should invalidate exactly (%d,%d)-(%d,%d)",
+       what, r.left, r.top, r.right, r.bottom);
+    eraseMessages = 0;
+    UpdateWindow(window);
+    ok(eraseMessages == 0, "%s: expected no WM_ERASEBKGND, got %d", what, eraseMessages);
     PumpMessages();
     ValidateRect(window, NULL);
 }
 
-static RECT ToRect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-static void CheckRepaintWithoutErase(HWND window) {
-    eraseMessages = 0;
-    UpdateWindow(window);
-    ok(eraseMessages == 0, "expected no WM_ERASEBKGND, got %d", eraseMessages);
-}
-
 int main() {
     HWND window = CreateTestWindow();
-    ok(window != NULL, "expected a window, got %p", (void*)window);
-
-    // 24-pixel cells, the board 7 pixels in from the left and 3 down.
-    boardGeometry = BoardGeometry{24, 24, 7, 3};
+    boardGeometry = BoardGeometry{24, 24, 7, 3};  // 24-pixel cells, the board 7 pixels in and 3 down
     options.sound = 0;
     InitWallRing();
-    Settle(window);
-
-    PlaceStone(window, 10, 10);
-    RECT cell = ToRect(CellRect(10, 10));
-    ok(cell.left == 7 + 4 + 9 * 24 && cell.top == 3 + 4 + 9 * 24, "cell (10,10) at %ld,%ld", cell.left, cell.top);
-    ok(UpdateRegionIs(window, cell), "PlaceStone should invalidate exactly cell (10,10)");
-    CheckRepaintWithoutErase(window);
-
-    Settle(window);
+    const PixelRect none = {0, 0, 0, 0}, corner = CellRect(1, 19), next = CellRect(2, 19), board = BoardRect();
+    const PixelRect both = {corner.left, corner.top, next.right, next.bottom};  // the two cells side by side
+    ok(corner.left == 7 + 4 && corner.bottom == 3 + 4 + 19 * 24 && board.right == 7 + 19 * 24 + 8,
+       "cell (1,19) at %d,%d, board right edge %d", corner.left, corner.top, board.right);
+    CheckRepaint(window, none, "showing the window");
     PlaceStone(window, 1, 19);
-    ok(UpdateRegionIs(window, ToRect(CellRect(1, 19))), "PlaceStone should invalidate exactly cell (1,19)");
-    CheckRepaintWithoutErase(window);
-
-    Settle(window);
+    CheckRepaint(window, corner, "PlaceStone (1,19)");
+    PlaceStone(window, 2, 19);
+    CheckRepaint(window, next, "PlaceStone (2,19)");
     UndoMoves(window);
-    HRGN both = CreateRectRgn(0, 0, 0, 0);
-    HRGN a = CreateRectRgnIndirect(&cell);
-    RECT corner = ToRect(CellRect(1, 19));
-    HRGN b = CreateRectRgnIndirect(&corner);
-    CombineRgn(both, a, b, RGN_OR);
-    HRGN update = CreateRectRgn(0, 0, 0, 0);
-    GetUpdateRgn(window, update, FALSE);
-    ok(EqualRgn(update, both), "UndoMoves should invalidate exactly the two freed cells");
-    ok(moveCount == 0, "expected moveCount 0 after undo, got %d", (int)moveCount);
-    CheckRepaintWithoutErase(window);
-
-    Settle(window);
+    CheckRepaint(window, both, "UndoMoves");
     UndoMoves(window);
-    ok(UpdateRegionIsEmpty(window), "UndoMoves on an empty record should invalidate nothing");
-
-    Settle(window);
+    CheckRepaint(window, none, "UndoMoves with nothing to take back");
     RedoMoves(window);
-    GetUpdateRgn(window, update, FALSE);
-    ok(EqualRgn(update, both), "RedoMoves should invalidate exactly the two replayed cells");
-    ok(moveCount == 2, "expected moveCount 2 after redo, got %d", (int)moveCount);
-    CheckRepaintWithoutErase(window);
-
-    Settle(window);
+    CheckRepaint(window, both, "RedoMoves");
     NewGame(window);
-    ok(UpdateRegionIs(window, ToRect(BoardRect())), "NewGame should invalidate exactly the board rectangle");
-    RECT board = ToRect(BoardRect());
-    ok(board.left == 7 && board.top == 3 && board.right == 7 + 19 * 24 + 8 && board.bottom == 3 + 19 * 24 + 8,
-       "board rectangle (%ld,%ld,%ld,%ld)", board.left, board.top, board.right, board.bottom);
-    CheckRepaintWithoutErase(window);
-
-    DeleteObject(both);
-    DeleteObject(a);
-    DeleteObject(b);
-    DeleteObject(update);
+    CheckRepaint(window, board, "NewGame");
     DestroyWindow(window);
     return CheckSummary("rules_invalidation");
 }
