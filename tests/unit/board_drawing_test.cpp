@@ -1,84 +1,54 @@
-// Every coordinate the painting uses, to the pixel: grid lines, star
-// points, the marker's two ellipses.
+// Grid line ends, star points and the last-move marker to the pixel, and the cells each win blink writes.
 #include <gtest/gtest.h>
 
 #include "platform_recorder.h"
-#include "rules/board.h"
+#include "position.h"
+#include "settings/options.h"
 #include "view/board_geometry.h"
 #include "view/grid.h"
 #include "view/marker.h"
+#include "view/win_highlight.h"
 
-// At global scope so that GoogleTest's printing finds them.
-static bool operator==(const GridLine& a, const GridLine& b) {
-    return a.fromX == b.fromX && a.fromY == b.fromY && a.toX == b.toX && a.toY == b.toY;
+static PixelRect Ends(const GridLine& l) { return PixelRect{l.fromX, l.fromY, l.toX, l.toY}; }
+
+// Lines run between the outer centres; star dots a ninth of a cell each way, columns then rows.
+TEST(Grid, LineEndsAndStarPoints) {
+    boardGeometry = BoardGeometry{30, 24, 7, -5};  // each direction on its own
+    EXPECT_EQ((PixelRect{27, 11, 567, 11}), Ends(HorizontalGridLine(1)));
+    EXPECT_EQ((PixelRect{567, 11, 567, 443}), Ends(VerticalGridLine(19)));
+    EXPECT_EQ((PixelRect{114, 225, 121, 230}), StarPointRect(1));  // column 4, row 10
+    EXPECT_EQ((PixelRect{474, 369, 481, 374}), StarPointRect(8));  // column 16, row 16
 }
 
-static std::ostream& operator<<(std::ostream& out, const GridLine& l) {
-    return out << "(" << l.fromX << "," << l.fromY << ")-(" << l.toX << "," << l.toY << ")";
-}
-
-static std::ostream& operator<<(std::ostream& out, const PixelRect& r) {
-    return out << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
-}
-
-namespace {
-
-TEST(Grid, EighteenPixelCellsAtTheOrigin) {
-    boardGeometry = BoardGeometry{18, 18, 0, 0};
-    EXPECT_EQ((GridLine{12, 12, 336, 12}), HorizontalGridLine(1));
-    EXPECT_EQ((GridLine{12, 336, 336, 336}), HorizontalGridLine(19));
-    EXPECT_EQ((GridLine{12, 12, 12, 336}), VerticalGridLine(1));
-    EXPECT_EQ((GridLine{336, 12, 336, 336}), VerticalGridLine(19));
-    EXPECT_EQ((GridLine{12, 174, 336, 174}), HorizontalGridLine(10));
-    EXPECT_EQ((PixelRect{64, 64, 69, 69}), StarPointRect(0));
-}
-
-TEST(Grid, StarPointsColumnByColumn) {
-    // Thirty-pixel cells with the board moved, and 24-pixel rows: the two
-    // directions are computed apart.
-    boardGeometry = BoardGeometry{30, 24, 7, -5};
-    // centre x = 7 + 5 + (x - 1) * 30 + 15; centre y = -5 + 4 + (y - 1) * 24 + 12
-    const int32_t cx[3] = {117, 297, 477};
-    const int32_t cy[3] = {83, 227, 371};
-    for (int32_t k = 0; k < kStarPointCount; k++) {
-        SCOPED_TRACE(k);
-        const int32_t x = cx[k / 3], y = cy[k % 3];
-        EXPECT_EQ((PixelRect{x - 3, y - 2, x + 4, y + 3}), StarPointRect(k));
-    }
-    EXPECT_EQ((GridLine{27, 11, 567, 11}), HorizontalGridLine(1));
-    EXPECT_EQ((GridLine{567, 11, 567, 443}), VerticalGridLine(19));
-}
-
-struct MarkerCase {
-    BoardGeometry geometry;
-    int32_t x, y;  // the last move
-    PixelRect outer, inner;
-};
-
-const MarkerCase kMarkers[] = {
-    // A 30-pixel cell: outer box inset 10 (10 across), inner 12 (6 across).
-    {{30, 30, 0, 0}, 1, 1, {15, 15, 25, 25}, {17, 17, 23, 23}},
-    // An 18-pixel cell: insets 6 and 7 (6 and 4 across); cell (19,19) at 327.
-    {{18, 18, 0, 0}, 19, 19, {333, 333, 339, 339}, {334, 334, 338, 338}},
-    // Cells of 24 by 36 with the board moved: each direction on its own.
-    {{24, 36, 10, -4}, 3, 2, {10 + 4 + 48 + 8, -4 + 6 + 36 + 12, 10 + 4 + 48 + 16, -4 + 6 + 36 + 24},
-     {10 + 4 + 48 + 10, -4 + 6 + 36 + 15, 10 + 4 + 48 + 14, -4 + 6 + 36 + 21}},
-};
-
+// The marker's ellipses on the last move only: the cell inset by 4 and 5 twelfths.
 TEST(Marker, RectanglesOnTheLastStone) {
-    for (const MarkerCase& c : kMarkers) {
-        SCOPED_TRACE(testing::Message() << "cell " << c.geometry.cellWidth << "x" << c.geometry.cellHeight);
-        boardGeometry = c.geometry;
-        // An earlier move elsewhere must not matter: only the last one counts.
-        historyX[0] = 10;
-        historyY[0] = 10;
-        historyX[1] = c.x;
-        historyY[1] = c.y;
-        historyX[2] = 0;
-        moveCount = 2;
-        EXPECT_EQ(c.outer, MarkerRect());
-        EXPECT_EQ(c.inner, MarkerInnerRect());
+    const struct { int32_t cell, x, y; PixelRect outer, inner; } cases[] = {
+        {30, 1, 1, {15, 15, 25, 25}, {17, 17, 23, 23}}, {18, 19, 19, {333, 333, 339, 339}, {334, 334, 338, 338}}};
+    for (const auto& c : cases) {
+        boardGeometry = BoardGeometry{c.cell, c.cell, 0, 0};
+        historyX[0] = historyY[0] = 10, historyX[1] = c.x, historyY[1] = c.y, moveCount = 2;
+        EXPECT_TRUE(MarkerRect() == c.outer && MarkerInnerRect() == c.inner) << c.cell;
     }
 }
 
-}  // namespace
+// Each blink step sets the five to the winner (odd Phase) or empty (even), invalidating just those cells.
+TEST(WinHighlight, BlinksTheFiveAndEndsShown) {
+    const struct { Cell winner; const char* stones; int32_t lastX, lastY, x0, y0, dx, dy; } fives[] = {
+        {Black, "B 10,3 9,4 7,6 6,7  W 1,1 2,1 3,1 4,1", 8, 5, 10, 3, -1, 1},  // completed in the middle
+        {White, "W 19,1 19,2 19,3 19,4  B 1,1 2,1 3,1 4,1", 19, 5, 19, 1, 0, 1},
+    };
+    options.sound = 0;
+    boardGeometry = BoardGeometry{24, 24, 5, 7};
+    for (const auto& f : fives) {
+        SetPosition(f.stones), Phase = f.winner;
+        PlaceStone(NULL, f.lastX, f.lastY);
+        for (; Phase <= 9; Phase++) {  // as the blink timer steps it; 9 leaves the five shown
+            ResetPlatformRecord();
+            HighlightStep(NULL, historyX[0], historyY[0]);
+            ASSERT_EQ(5u, platformRecord.invalidated.size());
+            for (int32_t k = 0, x = f.x0, y = f.y0; k < 5; k++, x += f.dx, y += f.dy)
+                EXPECT_TRUE(Board[x][y] == (Phase % 2 ? f.winner : Empty) &&
+                            CellRect(x, y) == platformRecord.invalidated[k]) << x << "," << y << " Phase " << Phase;
+        }
+    }
+}

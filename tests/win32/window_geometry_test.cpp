@@ -1,157 +1,82 @@
-// On a real top-level window: size changes recompute the geometry and show
-// or hide the status bar; a window moved close to a screen edge is pulled
-// onto it; the fixed sizes are tested against the real screen height.
+// A real window and status bar: size changes lay out geometry, bar and texts; moves snap to screen edges.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string.h>
+
+#include "rules/board.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
 #include "view/geometry_win32.h"
 #include "view/status_bar_win32.h"
+#include "view/status_text.h"
 #include "win32_check.h"
 
-static int positionChanges = 0;
-
-// Dispatches size and move messages as the main window does.
 static LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_WINDOWPOSCHANGING:
-        positionChanges++;
-        break;
-    case WM_SIZE:
-        UpdateGeometry(window, LOWORD(lParam), HIWORD(lParam));
-        return 0;
-    case WM_MOVE:
-        SnapToScreenEdges(window);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-static RECT OuterRect(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r;
-}
-
-static void CheckGeometryFollowsClient(HWND window, const char* when) {
-    RECT client;
-    GetClientRect(window, &client);
-    BoardGeometry expected = ComputeGeometry(client.right, client.bottom, options.statusBar);
-    ok(boardGeometry.cellWidth == expected.cellWidth && boardGeometry.cellHeight == expected.cellHeight &&
-           boardGeometry.boardLeft == expected.boardLeft && boardGeometry.boardTop == expected.boardTop,
-       "%s: expected geometry %d,%d,%d,%d for client %ldx%ld, got %d,%d,%d,%d", when, (int)expected.cellWidth,
-       (int)expected.cellHeight, (int)expected.boardLeft, (int)expected.boardTop, client.right, client.bottom,
-       (int)boardGeometry.cellWidth, (int)boardGeometry.cellHeight, (int)boardGeometry.boardLeft,
-       (int)boardGeometry.boardTop);
-}
-
-// Moves the window's top-left corner; the WM_MOVE that follows snaps it.
-static void MoveTo(HWND window, int left, int top) {
-    RECT r = OuterRect(window);
-    MoveWindow(window, left, top, r.right - r.left, r.bottom - r.top, TRUE);
-    PumpMessages();
-}
-
-static void CheckSnaps(HWND window) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    RECT r = OuterRect(window);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    // {requested left, top} -> {where the window must end up}
-    const struct { int left, top, expectedLeft, expectedTop; } cases[] = {
-        {4, 100, 0, 100},
-        {5, 100, 5, 100},
-        {-4, 100, 0, 100},
-        {-5, 100, -5, 100},
-        {100, 4, 100, 0},
-        {100, 5, 100, 5},
-        {100, -4, 100, 0},
-        // Right edge 4 pixels short of the screen's last column, then 5.
-        {screenWidth - 1 - 4 - width, 100, screenWidth - width, 100},
-        {screenWidth - 1 - 5 - width, 100, screenWidth - 1 - 5 - width, 100},
-        {screenWidth - 1 + 4 - width, 100, screenWidth - width, 100},
-        {100, screenHeight - 1 - 4 - height, 100, screenHeight - height},
-        {100, screenHeight - 1 - 5 - height, 100, screenHeight - 1 - 5 - height},
-        {3, 2, 0, 0},  // both edges at once
-    };
-    for (const auto& c : cases) {
-        MoveTo(window, c.left, c.top);
-        RECT now = OuterRect(window);
-        ok(now.left == c.expectedLeft && now.top == c.expectedTop,
-           "moved to %d,%d: expected %d,%d, got %ld,%ld", c.left, c.top, c.expectedLeft, c.expectedTop,
-           now.left, now.top);
-        ok(now.right - now.left == width && now.bottom - now.top == height,
-           "moved to %d,%d: expected size %dx%d kept, got %ldx%ld", c.left, c.top, width, height,
-           now.right - now.left, now.bottom - now.top);
-    }
-
-    // Nowhere near an edge, or already on one: nothing is moved.
-    const int stillLefts[] = {5, 0};
-    for (int left : stillLefts) {
-        MoveTo(window, left, 200);
-        positionChanges = 0;
-        SnapToScreenEdges(window);
-        ok(positionChanges == 0, "at %d,200: expected no move, got %d", left, positionChanges);
-    }
+    if (message == WM_SIZE) UpdateGeometry(window, LOWORD(lParam), HIWORD(lParam));
+    else if (message == WM_MOVE) SnapToScreenEdges(window);
+    else return DefWindowProcA(window, message, wParam, lParam);
+    return 0;
 }
 
 int main() {
     InitCommonControls();
-    options.statusBar = 1;
-
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    ok(screenHeight == 768, "expected the rig's 768-pixel screen, got %d", screenHeight);
-    // Thresholds 414, 530, 646, 762, 878.
-    const bool fits[5] = {true, true, true, true, false};
-    for (int i = 0; i < 5; i++)
-        ok(SizeFitsScreen(i) == fits[i], "size %d: expected fits %d, got %d", i, fits[i], SizeFitsScreen(i));
-
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = TestWindowProc;
-    windowClass.hInstance = GetModuleHandleA(NULL);
-    windowClass.lpszClassName = "WindowGeometryTest";
-    windowClass.hbrBackground = (HBRUSH)GetStockObject(GRAY_BRUSH);
+    for (int i = 0; i < 5; i++) ok(SizeFitsScreen(i) == (i < 4), "size %d: expected fits %d", i, i < 4);
+    WNDCLASSA windowClass = {0, TestWindowProc, 0, 0, GetModuleHandleA(NULL), NULL, NULL, NULL, NULL, "GeometryTest"};
     RegisterClassA(&windowClass);
-    // The size changes during creation come before the status bar exists.
-    boardGeometry = BoardGeometry{0, 0, 0, 0};
-    HWND window = CreateWindowExA(0, "WindowGeometryTest", "test", WS_OVERLAPPEDWINDOW, 200, 150, 354, 412,
-                                  NULL, NULL, GetModuleHandleA(NULL), NULL);
-    ok(window != NULL, "expected a window, got %p", (void*)window);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    PumpMessages();
-    ok(statusBarWindow == NULL, "expected no status bar yet, got %p", (void*)statusBarWindow);
-    CheckGeometryFollowsClient(window, "before the status bar");
+    HWND window = CreateWindowExA(0, "GeometryTest", "", WS_POPUP | WS_VISIBLE, 200, 150, 360, 412, NULL, NULL,
+                                  GetModuleHandleA(NULL), NULL);
+    options.statusBar = 1;
+    LayoutStatusBar(window);  // before the bar exists: nothing, and nothing breaks
+    SetStatusText(0, "early");
+    statusBarWindow = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
+                                      window, NULL, GetModuleHandleA(NULL), NULL);
 
-    statusBarWindow = CreateWindowExA(0, STATUSCLASSNAMEA, "", 0x50000100, 0, 0, 0, 0, window, NULL,
-                                      GetModuleHandleA(NULL), NULL);
-    ok(statusBarWindow != NULL, "expected a status bar, got %p", (void*)statusBarWindow);
-
-    // Switching the bar off and on as the menu does: the height changes by
-    // 20 and the size change hides or shows the bar.
-    const int bars[] = {0, 1, 0, 1};
-    for (int bar : bars) {
-        options.statusBar = bar;
-        RECT r = OuterRect(window);
-        MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top + (bar ? 20 : -20), TRUE);
+    // State (a win at Phase 4 sets its result, as play does), then a new width: the ten texts, parts at W/2.
+    const struct { int bar, mode, colour, phase, winner, width; const char *part0, *part1; int edge, top; } bars[] = {
+        {1, 1, 2, 1, 0, 465, "Your turn", "Computer vs Person", 232, 22},
+        {1, 1, 1, 1, 0, 464, "Computer's turn", "Computer vs Person", 232, 22},
+        {1, 2, 1, 2, 0, 470, "White's turn", "Person vs Person", 235, 22},
+        {1, 1, 1, 4, 1, 472, "Computer win !", "Computer vs Person", 236, 22},
+        {1, 2, 1, 4, 1, 473, "Black win !", "Person vs Person", 236, 22},
+        {1, 2, 1, 4, 2, 474, "White win !", "Person vs Person", 237, 22},
+        {1, 1, 1, 4, 2, 475, "You win !", "Computer vs Person", 237, 22},
+        {1, 2, 1, 7, 1, 476, "You win !", "Person vs Person", 238, 22},   // blinking: the result kept
+        {0, 1, 1, 4, 1, 464, "You win !", "Person vs Person", 238, 32},   // off: hidden, nothing set
+        {1, 2, 1, 1, 0, 470, "Black's turn", "Person vs Person", 235, 22},
+    };
+    for (const auto& c : bars) {
+        options.statusBar = c.bar, options.gameMode = c.mode, options.computerColour = c.colour;
+        Phase = c.phase, winnerColour = c.winner;
+        if (Phase == 4) SetStatusText(0, ResultText());
+        MoveWindow(window, 200, 150, c.width, 412, TRUE);
         PumpMessages();
-        bool shown = IsWindowVisible(statusBarWindow) != 0;
-        ok(shown == (bar != 0), "statusBar %d: expected the bar shown %d, got %d", bar, bar, shown);
-        CheckGeometryFollowsClient(window, bar ? "with the bar" : "without the bar");
+        char text[2][64] = {};
+        int edges[3] = {};
+        for (int part = 0; part < 2; part++) SendMessageA(statusBarWindow, SB_GETTEXTA, part, (LPARAM)text[part]);
+        const LRESULT parts = SendMessageA(statusBarWindow, SB_GETPARTS, 3, (LPARAM)edges);
+        ok(!strcmp(text[0], c.part0) && !strcmp(text[1], c.part1) && parts == 2 && edges[0] == c.edge &&
+               edges[1] == 2 * c.edge && (IsWindowVisible(statusBarWindow) != 0) == (c.bar != 0) &&
+               boardGeometry.cellHeight == 18 && boardGeometry.boardTop == c.top,
+           "width %d: expected \"%s\" \"%s\" at %d, top %d; got \"%s\" \"%s\" at %d,%d, top %d", c.width, c.part0,
+           c.part1, c.edge, c.top, text[0], text[1], edges[0], edges[1], (int)boardGeometry.boardTop);
     }
-    // A minimised window reports a 0x0 client area.
-    ShowWindow(window, SW_MINIMIZE);
-    PumpMessages();
-    ok(boardGeometry.cellWidth == 0 && boardGeometry.cellHeight == 0 && boardGeometry.boardTop == -10,
-       "minimised: expected cells 0,0 and top -10, got %d,%d and %d", (int)boardGeometry.cellWidth,
-       (int)boardGeometry.cellHeight, (int)boardGeometry.boardTop);
-    ShowWindow(window, SW_RESTORE);
-    PumpMessages();
-    CheckGeometryFollowsClient(window, "restored");
 
-    CheckSnaps(window);
-
+    // An edge 4 pixels from the screen's snaps (right - 5: the last column is right + w - 1), 5 stays; left first.
+    const int w = 470, h = 412, right = GetSystemMetrics(SM_CXSCREEN) - w, bottom = GetSystemMetrics(SM_CYSCREEN) - h;
+    const struct { int left, top, width, expectedLeft, expectedTop; } moves[] = {
+        {4, 100, w, 0, 100},  {5, 100, w, 5, 100},  {-4, 100, w, 0, 100},  {100, -5, w, 100, -5},  {3, 2, w, 0, 0},
+        {right - 5, 100, w, right, 100},  {right - 6, 100, w, right - 6, 100},  {100, bottom + 3, w, 100, bottom},
+        {2, 100, right + w - 3, 0, 100},  // within reach of both sides
+    };
+    for (const auto& c : moves) {
+        MoveWindow(window, c.left, c.top, c.width, h, TRUE);
+        PumpMessages();
+        RECT r;
+        GetWindowRect(window, &r);
+        ok(r.left == c.expectedLeft && r.top == c.expectedTop && r.right - r.left == c.width,
+           "moved to %d,%d: expected %d,%d, got %ld,%ld", c.left, c.top, c.expectedLeft, c.expectedTop, r.left, r.top);
+    }
     DestroyWindow(window);
-    statusBarWindow = NULL;
     return CheckSummary("window_geometry");
 }
