@@ -74,7 +74,9 @@ fi
 
 echo "Starting Kivrano in $play (its settings: $play/Kivrano.ini)"
 cd "$play" || exit 1
-"$WINE" Kivrano.exe </dev/null
+# Waited for in the background, so that a TERM stops everything at once.
+"$WINE" Kivrano.exe </dev/null &
+wait $!
 status=$?
 echo "Kivrano ended."
 exit $status
