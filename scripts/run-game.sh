@@ -72,6 +72,12 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "Stop it with Ctrl+C."
 fi
 
+# Wine's dialog font has no Hangul letters, and the double-three warning is
+# Korean: let a Korean font stand in for it in this prefix.
+if ! grep -q '"System"="NanumGothic"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v System /d NanumGothic /f >/dev/null 2>&1
+fi
+
 echo "Starting Kivrano in $play (its settings: $play/Kivrano.ini)"
 cd "$play" || exit 1
 # Waited for in the background, so that a TERM stops everything at once.
