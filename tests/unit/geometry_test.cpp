@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <climits>
 
 #include "rules/board.h"
 #include "settings/options.h"
