@@ -2,8 +2,9 @@
 // help call (recorded, never made).
 #include "game_window.h"
 
+// Black to move with four down the column x = 10; the click at (10, 14) makes five.
 static void PlayFive(HWND window) {
-    SetUpFour(window);
+    SetUpPosition(window, {{10, 10}, {11, 10}, {10, 11}, {1, 1}, {10, 12}, {1, 3}, {10, 13}, {1, 5}});
     Click(window, 10, 14);
 }
 
@@ -51,14 +52,13 @@ static void WinAndBlink(HWND window) {
 static void AfterTheFive(HWND window) {
     Command(window, IDM_CONTINUOUS_PLAY);
     Command(window, IDM_SPEED_FAST);
-    PlayFive(window);
-    for (int i = 0; i < 7; i++) RunUntilTick(window, IDT_WIN_HIGHLIGHT);
-    CheckState(window, "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav", "continuous play");
-    Command(window, IDM_CONTINUOUS_PLAY);
-    PlayFive(window);
-    for (int i = 0; i < 3; i++) RunUntilTick(window, IDT_WIN_HIGHLIGHT);
-    Command(window, IDM_NEW_GAME);
-    CheckState(window, "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav", "New Game while blinking");
+    for (int ticks : {7, 3}) {
+        PlayFive(window);
+        for (int i = 0; i < ticks; i++) RunUntilTick(window, IDT_WIN_HIGHLIGHT);
+        if (ticks == 7) Command(window, IDM_CONTINUOUS_PLAY);
+        else Command(window, IDM_NEW_GAME);
+        CheckState(window, "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav", "continuous play, New Game");
+    }
     ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT) && !KillTimer(window, IDT_WIN_HIGHLIGHT) && StonesOnBoard() == 0,
        "expected the stale tick to stop the timer and leave the board alone");
 }
@@ -66,10 +66,9 @@ static void AfterTheFive(HWND window) {
 // A full board without a five (diagonal stripe pairs, 181 Black) restarts at the paint with the side to move kept.
 static void FullBoardRestarts(HWND window) {
     for (int x = 1; x <= 19; x++)
-        for (int y = 1; y <= 19; y++) Board[x][y] = ((x - 1) + 2 * (y - 1) + 1) / 2 % 2 == 1 ? Black : White;
+        for (int y = 1; y <= 19; y++) Board[x][y] = (x + 2 * y - 2) / 2 % 2 ? Black : White;
     Board[2][1] = Empty;  // Black's last stone
-    moveCount = 360;
-    Phase = 1;
+    moveCount = 360, Phase = 1;
     Click(window, 2, 1);
     ok(moveCount == 361 && winDirection == 0, "expected 361 stones without a five");
     UpdateWindow(window);
@@ -80,13 +79,12 @@ static void FullBoardRestarts(HWND window) {
 
 // Each choice sets its option and check marks (a toggle's only when on); on an empty board none repaints.
 static void Choices(HWND window) {
-    static const struct { int command; int32_t* option; int value, partner; } kChoices[] = {
-        {105, &options.level, 0, 106}, {106, &options.level, 1, 105}, {108, &options.speed, 1, 107},
-        {107, &options.speed, 0, 108}, {107, &options.speed, 0, 108}, {109, &options.allowDoubleThree, 1, 0},
-        {109, &options.allowDoubleThree, 0, 0}, {116, &options.continuousPlay, 1, 0},
-        {116, &options.continuousPlay, 0, 0},   {117, &options.markPrevious, 0, 0},
-        {117, &options.markPrevious, 1, 0},     {118, &options.sound, 0, 0}, {118, &options.sound, 1, 0},
-    };
+    int32_t *level = &options.level, *speed = &options.speed, *three = &options.allowDoubleThree,
+            *continuous = &options.continuousPlay, *mark = &options.markPrevious, *sound = &options.sound;
+    const struct { int command; int32_t* option; int value, partner; } kChoices[] = {
+        {105, level, 0, 106}, {106, level, 1, 105}, {108, speed, 1, 107}, {107, speed, 0, 108}, {107, speed, 0, 108},
+        {109, three, 1, 0}, {109, three, 0, 0}, {116, continuous, 1, 0}, {116, continuous, 0, 0}, {117, mark, 0, 0},
+        {117, mark, 1, 0}, {118, sound, 0, 0}, {118, sound, 1, 0}};
     ValidateRect(window, NULL);
     for (const auto& c : kChoices) {
         Command(window, c.command);
@@ -104,8 +102,7 @@ static void SizesAndStatusBar(HWND window) {
         {110, 354, 412, 18, 110, 1}, {111, 470, 528, 24, 111, 1}, {112, 586, 644, 30, 112, 1},
         {113, 702, 760, 36, 113, 1}, {114, 818, 876, 42, 114, 1}, {112, 586, 644, 30, 112, 1},
         {115, 588, 646, 0, 115, 1},  {112, 586, 644, 30, 112, 1}, {119, 586, 624, 30, 112, 0},
-        {119, 586, 644, 30, 112, 1},
-    };
+        {119, 586, 644, 30, 112, 1}};
     MoveWindow(window, 50, 40, 586, 644, TRUE);
     for (const auto& s : kSteps) {
         if (Grayed(window, s.command)) continue;  // too high for the screen; the start-up test checks which
@@ -162,26 +159,21 @@ static void ModeAndColour(HWND window) {
     CheckState(window, "1 0 0 ur Black's turn|clear.wav", "New Game, then Black");  // an empty board clears silently
 }
 
-// Game 2: turns, Undo and Redo two plies at a time with their items and marker, a stone cutting off the redo.
+// Game 2: turns, Undo and Redo two plies at a time with their items and marker, a stone cutting off the redo; the
+// board follows the record with the marker on its last stone, no reply is started, Undo and Redo are silent.
 static void TwoPeople(HWND window) {
     static const struct { int command, x, y; const char* state; } kSteps[] = {
-        {0, 10, 10, "2 1 1 Ur White's turn"},      {0, 11, 10, "1 2 2 Ur Black's turn"},
-        {0, 10, 11, "2 3 3 Ur White's turn"},      {IDM_UNDO, 0, 0, "2 1 1 UR White's turn"},
-        {IDM_UNDO, 0, 0, "1 0 0 uR White's turn"}, {IDM_REDO, 0, 0, "1 2 2 UR White's turn"},
-        {0, 9, 9, "2 3 3 Ur White's turn"},        {IDM_REDO, 0, 0, "2 3 3 Ur White's turn"},
-    };
+        {0, 10, 10, "2 1 1 Ur White's turn|putstone.wav"}, {0, 11, 10, "1 2 2 Ur Black's turn|putstone.wav"},
+        {0, 10, 11, "2 3 3 Ur White's turn|putstone.wav"}, {IDM_UNDO, 0, 0, "2 1 1 UR White's turn|"},
+        {IDM_UNDO, 0, 0, "1 0 0 uR White's turn|"},        {IDM_REDO, 0, 0, "1 2 2 UR White's turn|"},
+        {0, 9, 9, "2 3 3 Ur White's turn|putstone.wav"},   {IDM_REDO, 0, 0, "2 3 3 Ur White's turn|"}};
     for (const auto& s : kSteps) {
         s.command ? Command(window, s.command) : Click(window, s.x, s.y);
         UpdateWindow(window);
-        char want[64];
-        snprintf(want, sizeof want, "%s|%s", s.state, s.command ? "" : "putstone.wav");  // Undo and Redo are silent
-        CheckState(window, want, "game 2");
-        // The board holds the first moveCount moves of the record, the marker on the last; no reply is started.
-        bool followsRecord =
-            !KillTimer(window, IDT_COMPUTER_REPLY) && (!moveCount || MarkerPixels(window, MarkerRect()));
-        for (int i = 0; i < moveCount; i++) followsRecord &= Board[historyX[i]][historyY[i]] == (i % 2 ? White : Black);
-        ok(followsRecord, "%d (%d,%d): expected the board to follow the record, the marker on its last stone",
-           s.command, s.x, s.y);
+        CheckState(window, s.state, "game 2");
+        bool follows = !KillTimer(window, IDT_COMPUTER_REPLY) && (!moveCount || MarkerPixels(window, MarkerRect()));
+        for (int i = 0; i < moveCount; i++) follows &= Board[historyX[i]][historyY[i]] == (i % 2 ? White : Black);
+        ok(follows, "%d (%d,%d): expected the board to follow the record", s.command, s.x, s.y);
     }
     PlayFive(window);
     UpdateWindow(window);
@@ -220,8 +212,7 @@ static void Watched(WPARAM key, const wchar_t* want, Action action) {
 
 // A double three: a beep, the modal Korean warning closed by Esc, the game unchanged; About, closed by Enter.
 static void Dialogs(HWND window) {
-    static const int moves[][2] = {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8}, {1, 5}, {10, 9}, {1, 7}};
-    SetUpPosition(window, moves, 8);
+    SetUpPosition(window, {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8}, {1, 5}, {10, 9}, {1, 7}});
     Watched(VK_ESCAPE, L"1 0 Warning 3X3 !|\uC30D \uC0BC \uC785 \uB2C8 \uB2E4", [&] { Click(window, 10, 10); });
     CheckState(window, "1 8 8 Ur Your turn|beep", "the refused click");
     Watched(VK_RETURN, L"1 1 About Kivrano|Kivrano     Version 1.46", [&] { Command(window, IDM_ABOUT); });

@@ -1,5 +1,5 @@
-// Helpers for the tests that drive the real main window in-process: start and close it as WinMain does, click,
-// pump its timers, read its menu and status bar, and record its beeps and sounds by patching its import table.
+// Drives the real main window in-process as WinMain does: start and close it, click, pump its timers, read its
+// menu and status bar, and record its beeps, sounds and help call by patching its import table.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "app/controller.h"
@@ -35,18 +36,18 @@ inline void ExitGame(HWND window) {
     for (MSG quit; PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;
 }
 
-inline bool Checked(HWND window, int item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND) & MF_CHECKED; }
-inline bool Grayed(HWND window, int item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND) & MF_GRAYED; }
+inline UINT MenuState(HWND window, int item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND); }
+inline bool Checked(HWND window, int item) { return MenuState(window, item) & MF_CHECKED; }
+inline bool Grayed(HWND window, int item) { return MenuState(window, item) & MF_GRAYED; }
 inline const char* StatusText(int part) {
     static char text[2][128];
     text[part][0] = 0;
     SendMessageA(statusBarWindow, SB_GETTEXTA, part, (LPARAM)text[part]);
     return text[part];
 }
-inline char heard[256];  // the beeps and sounds since the last state check: "putstone.wav beep"
 inline bool StatusIs(int part, const char* expected) { return strcmp(StatusText(part), expected) == 0; }
+inline char heard[256];  // the beeps and sounds since the last state check: "putstone.wav beep"
 
-// A left click on the intersection (x, y).
 inline void Click(HWND window, int x, int y) {
     PixelPoint centre = IntersectionCentre(x, y);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
@@ -57,10 +58,8 @@ inline void Click(HWND window, int x, int y) {
 inline bool RunUntilTick(HWND window, UINT_PTR timer) {
     MSG m;
     for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(5))
-        while (PeekMessageA(&m, NULL, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&m);
-            if (m.message == WM_TIMER && m.hwnd == window && m.wParam == timer) return true;
-        }
+        while (PeekMessageA(&m, NULL, 0, 0, PM_REMOVE))
+            if (DispatchMessageA(&m), m.message == WM_TIMER && m.hwnd == window && m.wParam == timer) return true;
     return false;
 }
 
@@ -75,26 +74,17 @@ inline int MarkerPixels(HWND window, const PixelRect& area) {
 }
 
 // The stones played in this order, Black first, the side after them to move, all repainted, nothing heard.
-inline void SetUpPosition(HWND window, const int (*moves)[2], int count) {
-    moveCount = 0;
-    Phase = 1;
+inline void SetUpPosition(HWND window, std::initializer_list<POINT> moves) {
+    moveCount = 0, Phase = 1;
     NewGame(window);
-    for (int i = 0; i < count; i++) PlaceStone(window, moves[i][0], moves[i][1]);
-    SetUndoEnabled(window, count > 0);
+    for (POINT p : moves) PlaceStone(window, p.x, p.y);
+    SetUndoEnabled(window, true);
     SetRedoEnabled(window, false);
     PumpMessages();
     heard[0] = 0;
 }
-// Black to move with four down the column x = 10 from row 10; the five ends at (10, 14).
-inline void SetUpFour(HWND window) {
-    static const int moves[][2] = {{10, 10}, {11, 10}, {10, 11}, {1, 1}, {10, 12}, {1, 3}, {10, 13}, {1, 5}};
-    SetUpPosition(window, moves, 8);
-}
 inline int StonesOnBoard() {
-    int count = 0;
-    for (int x = 1; x <= 19; x++)
-        for (int y = 1; y <= 19; y++) count += Board[x][y] != Empty;
-    return count;
+    return kMaxMoves - (int)std::count(&Board[0][0], &Board[0][0] + kBoardCells * kBoardCells, Empty);
 }
 // Phase, moves, stones, Undo and Redo ("uR": Undo grayed, Redo enabled), turn text and heard: "2 1 1 Ur Your turn|".
 inline const char* GameState(HWND window) {
@@ -135,15 +125,13 @@ inline void Heard(const char* what) {
 inline BOOL WINAPI RecordBeep(UINT) { return Heard("beep"), TRUE; }
 inline BOOL WINAPI RecordSound(LPCSTR name, HMODULE, DWORD flags) { return Heard(flags == 0x20001 ? name : "?"), TRUE; }
 
-// Records beeps and sounds, copies the images and sounds into the working directory, removes the settings file
-// and starts the game.
+// Records beeps and sounds, copies the images and sounds here, removes the settings file and starts the game.
 inline HWND StartFreshGame() {
     ok(ReplaceImport("MessageBeep", (void*)RecordBeep) && ReplaceImport("PlaySoundA", (void*)RecordSound),
        "expected the program to import MessageBeep and PlaySoundA");
     for (const char* name : {"board.img", "black.img", "white.img", "putstone.wav", "clear.wav", "finish.wav"}) {
         char path[MAX_PATH];
         snprintf(path, sizeof path, "Z:%s/assets/%s", getenv("KIVRANO_SOURCE_DIR"), name);
-        for (char* p = path; *p; p++) *p = *p == '/' ? '\\' : *p;
         ok(CopyFileA(path, name, FALSE), "expected to copy %s", path);
     }
     DeleteFileA("Kivrano.ini");

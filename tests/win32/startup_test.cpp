@@ -1,5 +1,5 @@
 // The program's resources, and start-up and shut-down of the real game: the window, menu and status bar as the
-// stored options say, the settings file written byte for byte at Exit and left alone by a close without change,
+// stored options say, the settings file written byte for byte at Exit and left alone when nothing changed,
 // and WinMain ending with 0 when its windows cannot be created.
 #include "app/win_main.cpp"
 
@@ -12,8 +12,8 @@ static bool FileThere() { return GetFileAttributesA(kIni) != INVALID_FILE_ATTRIB
 
 // A settings file: a header and nine option bytes, then four decimal texts each written with its NUL into the
 // start of the same 11-byte buffer.
-static void SettingsBytes(unsigned char out[55], int header, const unsigned char o[9], int x, int y, int size, int h) {
-    unsigned char record[11] = {1, (unsigned char)header};
+static void SettingsBytes(unsigned char out[55], const unsigned char o[9], int x, int y, int size, int h) {
+    unsigned char record[11] = {1, 46};
     memcpy(record + 2, o, 9);
     memcpy(out, record, 11);
     int values[4] = {x, y, size, h};
@@ -23,43 +23,44 @@ static void SettingsBytes(unsigned char out[55], int header, const unsigned char
         memcpy(out + 11 * (i + 1), record, 11);
     }
 }
-static DWORD ReadIni(unsigned char bytes[64]) {
-    DWORD size = 0;
-    HANDLE file = CreateFileA(kIni, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    ReadFile(file, bytes, 64, &size, NULL);
+// Writes the 55 bytes dated long ago, or reads up to 64 and their date; gives the count moved.
+static const FILETIME kLongAgo = {0x2A4E0000, 0x01C07385};
+static FILETIME stamp;
+static DWORD FileBytes(bool write, unsigned char bytes[64]) {
+    DWORD done = 0;
+    HANDLE file =
+        CreateFileA(kIni, write ? GENERIC_WRITE : GENERIC_READ, 0, NULL, write ? CREATE_ALWAYS : OPEN_EXISTING, 0, 0);
+    write ? WriteFile(file, bytes, 55, &done, NULL) && SetFileTime(file, NULL, NULL, &kLongAgo)
+          : ReadFile(file, bytes, 64, &done, NULL) && GetFileTime(file, NULL, NULL, &stamp);
     CloseHandle(file);
-    return size;
+    return done;
 }
 
-// Stored files (header 0: none) and what they start; menu: items 101..124 'c' checked, 'g' grayed, 'b' both,
-// the sizes filled in from the screen; status: both parts of the bar, if checked.
-static const struct { const char* what; int header; unsigned char o[9]; int x, y, size, h; const char *menu, *status; }
-    kStarts[] = {
-        {"no file", 0, {}, 0, 0, 0, 0, ".gg..c.c........ccccc...", "Your turn|Computer vs Person"},
-        {"wrong header", 47, {0, 1, 2, 0, 1, 1, 0, 0, 0}, 10, 10, 0, 300, ".gg..c.c........ccccc...",
-         "Your turn|Computer vs Person"},
-        {"Free", 46, {1, 2, 1, 1, 0, 0, 1, 1, 1}, 40, 30, 700, 500, ".gg..c.c........ccccc...", NULL},
-        {"gameMode 2", 46, {1, 2, 2, 1, 0, 0, 1, 1, 1}, 60, 40, 2, 644, ".gg.gb.c........ccc.bg..",
-         "Black's turn|Person vs Person"},
-        {"Huge", 46, {1, 2, 1, 1, 0, 0, 1, 1, 1}, 20, 20, 4, 876, ".gg..c.c........ccccc...", NULL},
-        // Man, computer Black, Fast, double three allowed, continuous play, no marker, sound or status bar.
-        {"other options", 46, {0, 1, 1, 0, 1, 1, 0, 0, 0}, 30, 20, 1, 508, ".gg.c.c.c......c...c.c..", NULL},
+// Stored files (h 0: none; a wrong header is the settings file test's) and what they start; menu: items 101..124
+// 'c' checked, 'g' grayed, 'b' both, the sizes filled in from the screen; status: both parts of the bar, if checked.
+static const struct { const char* what; unsigned char o[9]; int x, y, size, h; const char *menu, *status; }
+kStarts[] = {
+    {"no file", {}, 0, 0, 0, 0, ".gg..c.c........ccccc...", "Your turn|Computer vs Person"},
+    {"Free", {1, 2, 1, 1, 0, 0, 1, 1, 1}, 40, 30, 700, 500, ".gg..c.c........ccccc...", NULL},
+    {"gameMode 2", {1, 2, 2, 1, 0, 0, 1, 1, 1}, 60, 40, 2, 644, ".gg.gb.c........ccc.bg..",
+     "Black's turn|Person vs Person"},
+    {"Huge", {1, 2, 1, 1, 0, 0, 1, 1, 1}, 20, 20, 4, 876, ".gg..c.c........ccccc...", NULL},
+    // Man, computer Black, Fast, double three allowed, continuous play, no marker, sound or status bar.
+    {"other options", {0, 1, 1, 0, 1, 1, 0, 0, 0}, 30, 20, 1, 508, ".gg.c.c.c......c...c.c..", NULL},
 };
 
 // Each start: the window's rectangle and frame, the menu's checks and grays exactly, the status bar and its
-// texts, the file deleted only for a wrong header and untouched until Exit, which writes it byte for byte.
+// texts, the file untouched until Exit, which writes it byte for byte, and leaves its date when nothing changed.
 static void StartsAsStored() {
     static const unsigned char kDefaults[9] = {1, 2, 1, 1, 0, 0, 1, 1, 1};
     ok(!Fits(4), "expected a screen too low for Huge");
     for (const auto& row : kStarts) {
-        unsigned char bytes[64];
-        SettingsBytes(bytes, row.header, row.o, row.x, row.y, row.size, row.h);
+        unsigned char bytes[64], written[64], got[64];
+        bool stored = row.h, free = row.size > 4;
+        SettingsBytes(bytes, row.o, row.x, row.y, row.size, row.h);
         DeleteFileA(kIni);
-        HANDLE file = row.header ? CreateFileA(kIni, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL) : NULL;
-        DWORD written;
-        if (file) WriteFile(file, bytes, 55, &written, NULL), CloseHandle(file);
+        if (stored) FileBytes(true, bytes);
         HWND window = StartGame();
-        bool stored = row.header == 46, free = row.size > 4;
         const unsigned char* o = stored ? row.o : kDefaults;
         int size = free ? 5 : !stored ? (Fits(2) ? 2 : 0) : Fits(row.size) ? row.size : 0;
         int width = free ? row.size : kHeight[size] - 58, height = free ? row.h : kHeight[size] - 20 * !o[8];
@@ -70,15 +71,12 @@ static void StartsAsStored() {
                ((GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0) == free,
            "%s: expected %d x %d, sizeable %d; got %ld x %ld at (%ld,%ld)", row.what, width, height, free,
            r.right - r.left, r.bottom - r.top, r.left, r.top);
-        char menu[25], want[25];
+        char menu[25] = {}, want[25];
         strcpy(want, row.menu);
-        for (int item = IDM_NEW_GAME; item <= IDM_ABOUT; item++) {
-            UINT state = GetMenuState(GetMenu(window), item, MF_BYCOMMAND);
-            menu[item - IDM_NEW_GAME] = ".cgb"[(state & MF_CHECKED ? 1 : 0) + (state & MF_GRAYED ? 2 : 0)];
-            int s = item - IDM_SIZE_TINY;
+        for (int item = IDM_NEW_GAME, s = item - IDM_SIZE_TINY; item <= IDM_ABOUT; item++, s++) {
+            menu[item - IDM_NEW_GAME] = ".cgb"[!!Checked(window, item) + 2 * !!Grayed(window, item)];
             if (s >= 0 && s <= 5) want[item - IDM_NEW_GAME] = s == size ? 'c' : s < 5 && !Fits(s) ? 'g' : '.';
         }
-        menu[24] = 0;
         ok(strcmp(menu, want) == 0, "%s: expected the menu %s, got %s", row.what, want, menu);
         char status[300];
         snprintf(status, sizeof status, "%s|%s", StatusText(0), StatusText(1));
@@ -87,25 +85,11 @@ static void StartsAsStored() {
         ok(FileThere() == stored, "%s: expected the file %s until Exit", row.what, stored ? "kept" : "absent");
         GetWindowRect(window, &r);
         ExitGame(window);
-        SettingsBytes(bytes, 46, o, r.left, r.top, free ? width : size, r.bottom - r.top);
-        unsigned char got[64];
-        ok(ReadIni(got) == 55 && !memcmp(got, bytes, 55), "%s: expected Exit to write it byte for byte", row.what);
+        SettingsBytes(written, o, r.left, r.top, free ? width : size, r.bottom - r.top);
+        ok(FileBytes(false, got) == 55 && !memcmp(got, written, 55) &&
+               !CompareFileTime(&stamp, &kLongAgo) == (stored && !memcmp(bytes, written, 55)),
+           "%s: expected Exit to write it byte for byte, only if changed", row.what);
     }
-}
-
-// A close without a change leaves the file untouched: its time stamp stays.
-static void CloseWithoutChange() {
-    FILETIME old = {0x2A4E0000, 0x01C07385}, written = {};
-    HANDLE file = CreateFileA(kIni, FILE_WRITE_ATTRIBUTES, 0, NULL, OPEN_EXISTING, 0, NULL);
-    SetFileTime(file, NULL, NULL, &old);
-    CloseHandle(file);
-    HWND window = StartGame();
-    SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ExitGame(NULL);
-    file = CreateFileA(kIni, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    GetFileTime(file, NULL, NULL, &written);
-    CloseHandle(file);
-    ok(!IsWindow(window) && CompareFileTime(&old, &written) == 0, "a close without a change should leave the file");
 }
 
 // The main window or the status bar refused: WinMain gives 0 and leaves no window, quit message or file.
@@ -136,14 +120,8 @@ static int MenuText(HMENU menu, wchar_t* out) {
     for (int i = 0; i < GetMenuItemCount(menu); i++) {
         if (i) out[n++] = '|';
         n += GetMenuStringW(menu, i, out + n, 64, MF_BYPOSITION);
-        if (GetSubMenu(menu, i)) {
-            out[n++] = '[';
-            n += MenuText(GetSubMenu(menu, i), out + n);
-            out[n++] = ']';
-        } else {
-            n += swprintf(out + n, 8, GetMenuState(menu, i, MF_BYPOSITION) & MF_SEPARATOR ? L"-" : L"=%u",
-                          GetMenuItemID(menu, i));
-        }
+        if (HMENU sub = GetSubMenu(menu, i)) out[n++] = '[', n += MenuText(sub, out + n), out[n++] = ']';
+        else n += GetMenuItemID(menu, i) ? swprintf(out + n, 8, L"=%u", GetMenuItemID(menu, i)) : (out[n] = '-', 1);
     }
     out[n] = 0;
     return n;
@@ -161,14 +139,11 @@ static void Resources() {
     static wchar_t menu[2048];
     MenuText(LoadMenuA(module, "Kivrano"), menu);
     ok(wcscmp(menu, kMenu) == 0, "expected the menu\n%ls\ngot\n%ls", kMenu, menu);
-    static const struct { const char* name; DWORD style; short x, y, cx, cy; WORD controls; } kDialogs[] = {
-        {"AboutBox", 0x80C80080, 47, 88, 192, 102, 11}, {"SsangsamBox", 0x80C00000, 104, 115, 78, 48, 2}};
-    for (const auto& d : kDialogs) {
-        HRSRC found = FindResourceA(module, d.name, RT_DIALOG);
-        auto* t = found ? (const DLGTEMPLATE*)LockResource(LoadResource(module, found)) : NULL;
-        ok(t && t->style == d.style && t->x == d.x && t->y == d.y && t->cx == d.cx && t->cy == d.cy &&
-               t->cdit == d.controls,
-           "%s: expected its style, place and size in dialog units and %d controls", d.name, d.controls);
+    // Style, no extended style, controls, place and size in dialog units.
+    const DLGTEMPLATE kAbout = {0x80C80080, 0, 11, 47, 88, 192, 102}, kWarn = {0x80C00000, 0, 2, 104, 115, 78, 48};
+    for (const auto& [name, want] : {std::pair{"AboutBox", kAbout}, std::pair{"SsangsamBox", kWarn}}) {
+        HRSRC found = FindResourceA(module, name, RT_DIALOG);
+        ok(found && !memcmp(LockResource(LoadResource(module, found)), &want, 18), "%s: expected its template", name);
     }
     HRSRC group = FindResourceA(module, "Kivrano", RT_GROUP_ICON);
     const BYTE* icon = group ? (const BYTE*)LockResource(LoadResource(module, group)) : NULL;
@@ -178,7 +153,6 @@ static void Resources() {
 int main() {
     Resources();
     StartsAsStored();
-    CloseWithoutChange();
     CreationFails();
     return CheckSummary("startup");
 }
