@@ -1,5 +1,4 @@
-// The game on the real main window: games 1 and 2 step by step, every menu command, the modal dialogs, and the
-// help call (recorded, never made).
+// The game on the real main window: games 1 and 2, every menu command, the dialogs, the help call (recorded only).
 #include "game_window.h"
 
 // Black to move with four down the column x = 10; the click at (10, 14) makes five.
@@ -8,57 +7,53 @@ static void PlayFive(HWND window) {
     Click(window, 10, 14);
 }
 
-// Game 1: the human's stone, no reply before the paint, the reply, the marker moving; clicks meanwhile ignored.
-static void FirstExchange(HWND window) {
-    Click(window, 10, 10);
-    CheckState(window, "2 1 1 Ur Computer's turn|putstone.wav", "the click");
-    ok(Board[10][10] == Black && !KillTimer(window, IDT_COMPUTER_REPLY), "expected no reply before the paint");
-    Click(window, 5, 5);
-    UpdateWindow(window);
-    ok(MarkerPixels(window, MarkerRect()) > 0, "expected the paint to show the marker");
-    Click(window, 5, 6);
-    PixelRect oldMarker = MarkerRect();
-    ok(RunUntilTick(window, IDT_COMPUTER_REPLY) && Board[11][10] == White, "expected White's reply at (11,10)");
-    CheckState(window, "1 2 2 Ur Your turn|putstone.wav", "the reply");
-    PumpMessages();
-    ok(!KillTimer(window, IDT_COMPUTER_REPLY) && MarkerPixels(window, MarkerRect()) > 0 &&
-           MarkerPixels(window, oldMarker) == 0,
-       "expected the reply timer stopped and the marker moved to the computer's stone");
+// Runs "c10,10" click, "m101" command, "p" paint, "r"/"w" reply/blink tick, "n" 300 ms, "f" five; checks the state.
+static void Steps(HWND window, const char* steps, const char* want) {
+    for (char* s = (char*)steps; *s; s += *s == ' ') {
+        char op = *s++;
+        int a = strtol(s, &s, 10), b = *s == ',' ? strtol(s + 1, &s, 10) : 0;
+        if (op == 'c') Click(window, a, b);
+        if (op == 'm') Command(window, a);
+        if (op == 'p') UpdateWindow(window);
+        if (op == 'r' || op == 'w')
+            ok(RunUntilTick(window, op == 'r' ? IDT_COMPUTER_REPLY : IDT_WIN_HIGHLIGHT), "%s: expected a tick", steps);
+        if (op == 'n') PumpMessagesFor(300);
+        if (op == 'f') PlayFive(window);
+    }
+    CheckState(window, want, steps);
 }
 
-// Game 1's five: nothing before its paint, seven ticks with the text in step, then silence; clicks ignored.
+// Game 1: the human's stone, no reply before the paint, the reply, the marker moving; clicks meanwhile ignored.
+static void FirstExchange(HWND window) {
+    Steps(window, "c10,10", "2 1 1 Ur Computer's turn|putstone.wav");
+    ok(Board[10][10] == Black && !KillTimer(window, IDT_COMPUTER_REPLY), "expected no reply before the paint");
+    Steps(window, "c5,5 p", "2 1 1 Ur Computer's turn|");
+    ok(MarkerPixels(window, MarkerRect()) > 0, "expected the paint to show the marker");
+    PixelRect oldMarker = MarkerRect();
+    Steps(window, "c5,6 r", "1 2 2 Ur Your turn|putstone.wav");
+    PumpMessages();
+    ok(Board[11][10] == White && !KillTimer(window, IDT_COMPUTER_REPLY) && MarkerPixels(window, MarkerRect()) > 0 &&
+           MarkerPixels(window, oldMarker) == 0,
+       "expected White's reply at (11,10), the reply timer stopped and the marker moved to it");
+}
+
+// Game 1's five: nothing before its paint, seven ticks blinking stones and text, then silence; clicks ignored.
 static void WinAndBlink(HWND window) {
-    PlayFive(window);
-    CheckState(window, "4 9 9 Ur Your turn|putstone.wav", "the five before its paint");
+    Steps(window, "f", "4 9 9 Ur Your turn|putstone.wav");
     ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "expected no blinking before the paint");
-    UpdateWindow(window);
-    CheckState(window, "4 9 9 ur You win !|", "the five's paint");
+    Steps(window, "p", "4 9 9 ur You win !|");
     ok(MarkerPixels(window, MarkerRect()) > 0, "expected the marker on the winning stone");
-    for (int tick = 1; tick <= 7; tick++) {
-        bool shown = tick % 2 == 0 || tick == 7;
-        char want[64];
-        snprintf(want, sizeof want, "%d 9 %d ur %s|%s", tick < 7 ? 4 + tick : 10, shown ? 9 : 4,
-                 shown ? "You win !" : "", tick == 1 ? "finish.wav" : "");
-        ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT), "expected tick %d", tick);
-        Click(window, 5, 5);  // ignored, silently
-        CheckState(window, want, "a tick");
-    }
+    for (const char* want : {"5 9 4 ur |finish.wav", "6 9 9 ur You win !|", "7 9 4 ur |", "8 9 9 ur You win !|",
+                             "9 9 4 ur |", "10 9 9 ur You win !|", "10 9 9 ur You win !|"})
+        Steps(window, "w c5,5", want);
     ok(!KillTimer(window, IDT_WIN_HIGHLIGHT) && MarkerPixels(window, MarkerRect()) == 0, "expected the timer stopped");
-    Command(window, IDM_NEW_GAME);
-    CheckState(window, "1 0 0 ur Your turn|clear.wav", "New Game");
+    Steps(window, "m101", "1 0 0 ur Your turn|clear.wav");
 }
 
 // Continuous play restarts at the seventh tick; New Game while blinking clears at once, the next tick only stops.
 static void AfterTheFive(HWND window) {
-    Command(window, IDM_CONTINUOUS_PLAY);
-    Command(window, IDM_SPEED_FAST);
-    for (int ticks : {7, 3}) {
-        PlayFive(window);
-        for (int i = 0; i < ticks; i++) RunUntilTick(window, IDT_WIN_HIGHLIGHT);
-        if (ticks == 7) Command(window, IDM_CONTINUOUS_PLAY);
-        else Command(window, IDM_NEW_GAME);
-        CheckState(window, "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav", "continuous play, New Game");
-    }
+    Steps(window, "m116 m107 f w w w w w w w", "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav");
+    Steps(window, "m116 f w w w m101", "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav");
     ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT) && !KillTimer(window, IDT_WIN_HIGHLIGHT) && StonesOnBoard() == 0,
        "expected the stale tick to stop the timer and leave the board alone");
 }
@@ -71,8 +66,7 @@ static void FullBoardRestarts(HWND window) {
     moveCount = 360, Phase = 1;
     Click(window, 2, 1);
     ok(moveCount == 361 && winDirection == 0, "expected 361 stones without a five");
-    UpdateWindow(window);
-    CheckState(window, "2 0 0 ur Computer's turn|putstone.wav clear.wav", "the full board's paint");
+    Steps(window, "p", "2 0 0 ur Computer's turn|putstone.wav clear.wav");
     ok(RunUntilTick(window, IDT_COMPUTER_REPLY) && Board[10][10] == White, "expected the computer to open with White");
     Command(window, IDM_NEW_GAME);
 }
@@ -95,8 +89,7 @@ static void Choices(HWND window) {
     ok(UpdateRegionIsEmpty(window), "on an empty board these commands should repaint nothing");
 }
 
-// Sizes keep the corner, set the cells and check only their item; Free adds 2 pixels and a sizing frame; the
-// status bar takes 20 pixels and leaves the cells.
+// Sizes keep the corner and check only their item; Free adds 2 pixels and a frame; the bar takes 20, not the cells.
 static void SizesAndStatusBar(HWND window) {
     static const struct { int command, width, height, cell, size, bar; } kSteps[] = {
         {110, 354, 412, 18, 110, 1}, {111, 470, 528, 24, 111, 1}, {112, 586, 644, 30, 112, 1},
@@ -126,120 +119,87 @@ static void SizesAndStatusBar(HWND window) {
 // Mode and colour restart a game in progress; after a five they change only the options, for the next game.
 static void ModeAndColour(HWND window) {
     heard[0] = 0;
-    for (int mode = 2; mode >= 1; mode--) {
-        Click(window, 10, 10);
-        if (mode == 2) RunUntilTick(window, IDT_COMPUTER_REPLY);
-        Command(window, IDM_COMPUTER_VS_PERSON);
-        CheckState(window, mode == 2 ? "1 0 0 ur Black's turn|putstone.wav putstone.wav clear.wav"
-                                 : "1 0 0 ur Your turn|putstone.wav clear.wav", "mode");
-        ok(options.gameMode == mode && Checked(window, IDM_COMPUTER_VS_PERSON) == (mode == 1) &&
-               Grayed(window, IDM_LEVEL_MAN) == (mode == 2) && Grayed(window, IDM_COLOR_WHITE) == (mode == 2) &&
-               StatusIs(1, mode == 2 ? "Person vs Person" : "Computer vs Person"),
-           "mode %d: expected its items and text, got \"%s\"", mode, StatusText(1));
-    }
-    Click(window, 10, 10);
-    RunUntilTick(window, IDT_COMPUTER_REPLY);
-    Command(window, IDM_COLOR_WHITE);
-    CheckState(window, "1 0 0 ur Computer's turn|putstone.wav putstone.wav clear.wav", "White");
+    Steps(window, "c10,10 r m120", "1 0 0 ur Black's turn|putstone.wav putstone.wav clear.wav");
+    ok(options.gameMode == 2 && !Checked(window, IDM_COMPUTER_VS_PERSON) && Grayed(window, IDM_LEVEL_MAN) &&
+           Grayed(window, IDM_COLOR_WHITE) && StatusIs(1, "Person vs Person"), "mode 2: expected its items and text");
+    Steps(window, "c10,10 m120", "1 0 0 ur Your turn|putstone.wav clear.wav");
+    ok(options.gameMode == 1 && Checked(window, IDM_COMPUTER_VS_PERSON) && !Grayed(window, IDM_LEVEL_MAN) &&
+           !Grayed(window, IDM_COLOR_WHITE) && StatusIs(1, "Computer vs Person"),
+       "mode 1: expected its items and text");
+    Steps(window, "c10,10 r m122", "1 0 0 ur Computer's turn|putstone.wav putstone.wav clear.wav");
     ok(options.computerColour == 1 && Checked(window, IDM_COLOR_WHITE) && !Checked(window, IDM_COLOR_BLACK) &&
            RunUntilTick(window, IDT_COMPUTER_REPLY) && Board[10][10] == Black && StatusIs(0, "Your turn"),
        "White: expected the computer's opening stone after the paint");
-    Command(window, IDM_COLOR_BLACK);
-    PumpMessagesFor(300);
-    CheckState(window, "1 0 0 ur Your turn|putstone.wav clear.wav", "Black");
-    PlayFive(window);
-    UpdateWindow(window);
-    Command(window, IDM_COMPUTER_VS_PERSON);
-    Command(window, IDM_COLOR_WHITE);
-    CheckState(window, "4 9 9 ur You win !|putstone.wav", "mode and colour after a five");
+    Steps(window, "m121 n", "1 0 0 ur Your turn|putstone.wav clear.wav");
+    Steps(window, "f p m120 m122", "4 9 9 ur You win !|putstone.wav");
     ok(options.gameMode == 2 && options.computerColour == 1 && StatusIs(1, "Computer vs Person"),
        "after a five: expected the options changed, no text set");
-    Command(window, IDM_NEW_GAME);
-    Command(window, IDM_COLOR_BLACK);
-    CheckState(window, "1 0 0 ur Black's turn|clear.wav", "New Game, then Black");  // an empty board clears silently
+    Steps(window, "m101 m121", "1 0 0 ur Black's turn|clear.wav");  // an empty board clears silently
 }
 
-// Game 2: turns, Undo and Redo two plies at a time with their items and marker, a stone cutting off the redo; the
-// board follows the record with the marker on its last stone, no reply is started, Undo and Redo are silent.
+// Game 2: turns, silent Undo/Redo two plies at a time, redo cut by a stone; board, marker follow the record, no reply.
 static void TwoPeople(HWND window) {
-    static const struct { int command, x, y; const char* state; } kSteps[] = {
-        {0, 10, 10, "2 1 1 Ur White's turn|putstone.wav"}, {0, 11, 10, "1 2 2 Ur Black's turn|putstone.wav"},
-        {0, 10, 11, "2 3 3 Ur White's turn|putstone.wav"}, {IDM_UNDO, 0, 0, "2 1 1 UR White's turn|"},
-        {IDM_UNDO, 0, 0, "1 0 0 uR White's turn|"},        {IDM_REDO, 0, 0, "1 2 2 UR White's turn|"},
-        {0, 9, 9, "2 3 3 Ur White's turn|putstone.wav"},   {IDM_REDO, 0, 0, "2 3 3 Ur White's turn|"}};
+    static const char* const kSteps[][2] = {
+        {"c10,10 p", "2 1 1 Ur White's turn|putstone.wav"}, {"c11,10 p", "1 2 2 Ur Black's turn|putstone.wav"},
+        {"c10,11 p", "2 3 3 Ur White's turn|putstone.wav"}, {"m102 p", "2 1 1 UR White's turn|"},
+        {"m102 p", "1 0 0 uR White's turn|"},               {"m103 p", "1 2 2 UR White's turn|"},
+        {"c9,9 p", "2 3 3 Ur White's turn|putstone.wav"},   {"m103 p", "2 3 3 Ur White's turn|"}};
     for (const auto& s : kSteps) {
-        s.command ? Command(window, s.command) : Click(window, s.x, s.y);
-        UpdateWindow(window);
-        CheckState(window, s.state, "game 2");
+        Steps(window, s[0], s[1]);
         bool follows = !KillTimer(window, IDT_COMPUTER_REPLY) && (!moveCount || MarkerPixels(window, MarkerRect()));
         for (int i = 0; i < moveCount; i++) follows &= Board[historyX[i]][historyY[i]] == (i % 2 ? White : Black);
-        ok(follows, "%d (%d,%d): expected the board to follow the record", s.command, s.x, s.y);
+        ok(follows, "%s: expected the board to follow the record", s[0]);
     }
-    PlayFive(window);
-    UpdateWindow(window);
-    CheckState(window, "4 9 9 ur Black win !|putstone.wav", "game 2's five");
-    Command(window, IDM_NEW_GAME);
-    Command(window, IDM_COMPUTER_VS_PERSON);
+    Steps(window, "f p", "4 9 9 ur Black win !|putstone.wav");
+    Steps(window, "m101 m120", "1 0 0 ur Your turn|clear.wav");
 }
 
-// A dialog when activated: "modal closeBox caption|first text"; then the closing key goes to it.
-static wchar_t seen[256];
+// Each dialog is recorded in heard on activation as "modal closeBox caption|first text", then gets the closing key.
 static WPARAM closeKey;
 static LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
     HWND dialog = (HWND)wParam, owner = GetWindow(dialog, GW_OWNER), text = GetWindow(dialog, GW_CHILD);
-    char name[16] = "";
-    if (code == HCBT_ACTIVATE) GetClassNameA(dialog, name, sizeof name);
-    if (strcmp(name, "#32770") != 0) return CallNextHookEx(NULL, code, wParam, lParam);
-    while ((GetWindowLongA(text, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) text = GetWindow(text, GW_HWNDNEXT);
-    wchar_t caption[32], first[64];
-    GetWindowTextW(dialog, caption, 32);
-    GetWindowTextW(text, first, 64);
-    bool modal = owner == FindWindowA("Kivrano", NULL) && !IsWindowEnabled(owner);
-    swprintf(seen + wcslen(seen), 128, L"%d %d %ls|%ls", modal, (GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) != 0,
-             caption, first);
-    PostMessageW(dialog, WM_KEYDOWN, closeKey, 1);
+    char name[16] = "", caption[32], first[64], seen[128];
+    if (code == HCBT_ACTIVATE && GetClassNameA(dialog, name, sizeof name) && !strcmp(name, "#32770")) {
+        while ((GetWindowLongA(text, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) text = GetWindow(text, GW_HWNDNEXT);
+        wchar_t wide[64];
+        GetWindowTextA(dialog, caption, sizeof caption);
+        GetWindowTextW(text, wide, 64);
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, first, sizeof first, NULL, NULL);
+        snprintf(seen, sizeof seen, "%d %d %s|%s", owner == FindWindowA("Kivrano", NULL) && !IsWindowEnabled(owner),
+                 (GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) != 0, caption, first);
+        Heard(seen);
+        PostMessageW(dialog, WM_KEYDOWN, closeKey, 1);
+    }
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
-template <typename Action>
-static void Watched(WPARAM key, const wchar_t* want, Action action) {
-    seen[0] = 0;
-    closeKey = key;
-    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchDialog, NULL, GetCurrentThreadId());
-    action();
-    UnhookWindowsHookEx(hook);
-    ok(!wcscmp(seen, want) && IsWindowEnabled(FindWindowA("Kivrano", NULL)), "expected %ls, got %ls", want, seen);
-}
 
-// A double three: a beep, the modal Korean warning closed by Esc, the game unchanged; About, closed by Enter.
-static void Dialogs(HWND window) {
-    SetUpPosition(window, {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8}, {1, 5}, {10, 9}, {1, 7}});
-    Watched(VK_ESCAPE, L"1 0 Warning 3X3 !|\uC30D \uC0BC \uC785 \uB2C8 \uB2E4", [&] { Click(window, 10, 10); });
-    CheckState(window, "1 8 8 Ur Your turn|beep", "the refused click");
-    Watched(VK_RETURN, L"1 1 About Kivrano|Kivrano     Version 1.46", [&] { Command(window, IDM_ABOUT); });
-}
-
-static char helpCall[96];
 static BOOL WINAPI RecordHelp(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
-    snprintf(helpCall, sizeof helpCall, "%d %s %x %lu", window == FindWindowA("Kivrano", NULL), file, command,
-             (unsigned long)data);
-    return TRUE;
+    char call[96];
+    snprintf(call, sizeof call, "help %d %s %x %lu", window == FindWindowA("Kivrano", NULL), file, command,
+             (ULONG)data);
+    return Heard(call), TRUE;
+}
+
+// Double three: beep, modal warning (Esc), game unchanged; About (Enter); Help: WinHelp HELP_FINDER, once recorded.
+static void Dialogs(HWND window) {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, WatchDialog, NULL, GetCurrentThreadId());
+    SetUpPosition(window, {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8}, {1, 5}, {10, 9}, {1, 7}});
+    closeKey = VK_ESCAPE;
+    Steps(window, "c10,10", "1 8 8 Ur Your turn|beep 1 0 Warning 3X3 !|\uC30D \uC0BC \uC785 \uB2C8 \uB2E4");
+    closeKey = VK_RETURN;
+    Steps(window, "m124", "1 8 8 Ur Your turn|1 1 About Kivrano|Kivrano     Version 1.46");
+    UnhookWindowsHookEx(hook);
+    ok(IsWindowEnabled(window), "expected the window enabled again after the dialogs");
+    bool recorded = ReplaceImport("WinHelpA", (void*)RecordHelp);
+    if (recorded) Steps(window, "m123", "1 8 8 Ur Your turn|help 1 Kivrano.hlp b 0");
+    ok(recorded, "expected the program to import WinHelpA");
 }
 
 int main() {
     HWND window = StartFreshGame();
-    FirstExchange(window);
-    WinAndBlink(window);
-    AfterTheFive(window);
-    FullBoardRestarts(window);
-    Choices(window);
-    SizesAndStatusBar(window);
-    ModeAndColour(window);
-    TwoPeople(window);
-    Dialogs(window);
-    // &Contents: the viewer on Kivrano.hlp at its contents (HELP_FINDER), sent only once the call is recorded.
-    bool recorded = ReplaceImport("WinHelpA", (void*)RecordHelp);
-    if (recorded) Command(window, IDM_HELP_CONTENTS);
-    ok(recorded && !strcmp(helpCall, "1 Kivrano.hlp b 0"), "expected WinHelpA(window, Kivrano.hlp, HELP_FINDER, 0)");
+    for (auto part : {FirstExchange, WinAndBlink, AfterTheFive, FullBoardRestarts, Choices, SizesAndStatusBar,
+                      ModeAndColour, TwoPeople, Dialogs})
+        part(window);
     ExitGame(window);
     return CheckSummary("game_play");
 }

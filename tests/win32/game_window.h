@@ -1,5 +1,4 @@
-// Drives the real main window in-process as WinMain does: start and close it, click, pump its timers, read its
-// menu and status bar, and record its beeps, sounds and help call by patching its import table.
+// Drives the real main window in-process: start, exit, click, timers, menu, status bar, and recorded beeps and sounds.
 #pragma once
 
 #include <windows.h>
@@ -24,8 +23,7 @@
 
 inline HWND StartGame() {
     HWND window = StartProgram(GetModuleHandleA(NULL), SW_SHOWNORMAL);
-    PumpMessages();
-    return window;
+    return PumpMessages(), window;
 }
 inline void Command(HWND window, int command) { SendMessageA(window, WM_COMMAND, command, 0); }
 // Exit (unless the window is gone), then let a later start register the class again without the quit message.
@@ -108,10 +106,7 @@ inline bool ReplaceImport(const char* function, void* replacement) {
             if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
                 strcmp((char*)((IMAGE_IMPORT_BY_NAME*)(base + name->u1.AddressOfData))->Name, function) != 0)
                 continue;
-            DWORD protection = 0;
-            VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-            slot->u1.Function = (ULONG_PTR)replacement;
-            return VirtualProtect(slot, sizeof *slot, protection, &protection);
+            return WriteProcessMemory(GetCurrentProcess(), &slot->u1.Function, &replacement, sizeof replacement, NULL);
         }
     }
     return false;

@@ -1,6 +1,4 @@
-// The program's resources, and start-up and shut-down of the real game: the window, menu and status bar as the
-// stored options say, the settings file written byte for byte at Exit and left alone when nothing changed,
-// and WinMain ending with 0 when its windows cannot be created.
+// The resources; the real game started from stored options and exited, and WinMain failing to create its windows.
 #include "app/win_main.cpp"
 
 #include "game_window.h"
@@ -10,8 +8,7 @@ static const int kHeight[5] = {412, 528, 644, 760, 876};  // Tiny..Huge with the
 static bool Fits(int size) { return kHeight[size] <= GetSystemMetrics(SM_CYSCREEN); }
 static bool FileThere() { return GetFileAttributesA(kIni) != INVALID_FILE_ATTRIBUTES; }
 
-// A settings file: a header and nine option bytes, then four decimal texts each written with its NUL into the
-// start of the same 11-byte buffer.
+// A settings file: header and nine option bytes, then four decimal texts, each NUL-ended over the last in 11 bytes.
 static void SettingsBytes(unsigned char out[55], const unsigned char o[9], int x, int y, int size, int h) {
     unsigned char record[11] = {1, 46};
     memcpy(record + 2, o, 9);
@@ -49,8 +46,7 @@ kStarts[] = {
     {"other options", {0, 1, 1, 0, 1, 1, 0, 0, 0}, 30, 20, 1, 508, ".gg.c.c.c......c...c.c..", NULL},
 };
 
-// Each start: the window's rectangle and frame, the menu's checks and grays exactly, the status bar and its
-// texts, the file untouched until Exit, which writes it byte for byte, and leaves its date when nothing changed.
+// Each start: window, frame, menu marks, status bar; the file kept until Exit rewrites it byte for byte if changed.
 static void StartsAsStored() {
     static const unsigned char kDefaults[9] = {1, 2, 1, 1, 0, 0, 1, 1, 1};
     ok(!Fits(4), "expected a screen too low for Huge");
@@ -127,8 +123,7 @@ static int MenuText(HMENU menu, wchar_t* out) {
     return n;
 }
 
-// The compiled menu, dialog templates and icon as the program loads them (their language and texts are checked
-// on the shipped exe by tests/shipped/check-resources.sh, the dialogs' texts on screen by game_play_test).
+// The menu, dialog templates and icon as loaded (language: tests/shipped; dialogs' texts on screen: game_play_test).
 static void Resources() {
     static const wchar_t kMenu[] =
         L"&Game[&New Game=101|-|&Undo=102|&Redo=103|-|E&xit=104]|&Options[Play &Level[&Man=105|&God=106]|&Game Speed"
@@ -151,8 +146,6 @@ static void Resources() {
 }
 
 int main() {
-    Resources();
-    StartsAsStored();
-    CreationFails();
+    for (auto part : {Resources, StartsAsStored, CreationFails}) part();
     return CheckSummary("startup");
 }
