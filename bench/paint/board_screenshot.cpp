@@ -55,12 +55,10 @@ int main(int argc, char** argv) {
         printf("usage: board_screenshot FILE.bmp [CELL]\n");
         return 2;
     }
-    const char* names[3] = {"board.img", "black.img", "white.img"};
-    for (const char* name : names)
-        if (!CopyAsset(name)) {
-            printf("board_screenshot: cannot copy %s from KIVRANO_SOURCE_DIR/assets\n", name);
-            return 1;
-        }
+    if (const char* missing = CopyBoardPictures()) {
+        printf("board_screenshot: cannot copy %s from KIVRANO_SOURCE_DIR/assets\n", missing);
+        return 1;
+    }
     InitWallRing();
     options.sound = 0;
     for (const auto& move : kMoves) PlaceStone(NULL, move[0], move[1]);

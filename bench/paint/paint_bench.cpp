@@ -61,12 +61,10 @@ static double MedianRepaint(HWND window, int cell) {
 }
 
 int main() {
-    const char* names[3] = {"board.img", "black.img", "white.img"};
-    for (const char* name : names)
-        if (!CopyAsset(name)) {
-            printf("paint_bench: cannot copy %s from KIVRANO_SOURCE_DIR/assets\n", name);
-            return 1;
-        }
+    if (const char* missing = CopyBoardPictures()) {
+        printf("paint_bench: cannot copy %s from KIVRANO_SOURCE_DIR/assets\n", missing);
+        return 1;
+    }
     // Every point taken, in a pattern of both colours; the last move marked.
     InitWallRing();
     for (int x = 1; x <= kBoardSize; x++)

@@ -48,7 +48,8 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
 }
 
 int main() {
-    for (const char* name : {"board.img", "black.img", "white.img"}) ok(CopyAsset(name), "expected %s copied", name);
+    const char* missing = CopyBoardPictures();
+    ok(missing == NULL, "expected the pictures copied, %s was not", missing ? missing : "");
     InitWallRing();
     options.sound = 0, Phase = 1;
     for (const auto& m : {POINT{10, 10}, {10, 11}, {4, 4}, {16, 4}, {1, 1}, {1, 19}, {19, 18}, {9, 9}})

@@ -50,6 +50,13 @@ inline bool CopyAsset(const char* name) {
     return CopyFileA(path, name, FALSE) != 0;
 }
 
+// Copies the board and both stones; the name of the first that failed, or NULL.
+inline const char* CopyBoardPictures() {
+    for (const char* name : {"board.img", "black.img", "white.img"})
+        if (!CopyAsset(name)) return name;
+    return NULL;
+}
+
 inline int Red(DWORD rgb) { return (int)(rgb >> 16) & 0xFF; }
 inline int Green(DWORD rgb) { return (int)(rgb >> 8) & 0xFF; }
 inline int Blue(DWORD rgb) { return (int)rgb & 0xFF; }
