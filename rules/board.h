@@ -37,8 +37,19 @@ extern int32_t winnerColour;
 extern int32_t winDirection;
 
 // Whose turn it is (1 Black, 2 White) or how far the blinking of a five has
-// got (4 to 10). Driven by the game flow; a stone is always written with it.
+// got (4 to 10). Driven by the game flow; a stone is always written with it,
+// which is why the two turn values equal the colours. 3 is never set.
 extern int32_t Phase;
+const int32_t kPhaseBlack = Black;     // Black to move
+const int32_t kPhaseWhite = White;     // White to move
+const int32_t kPhaseFiveMade = 4;      // a five was just made; the blinking has not started
+const int32_t kPhaseBlinkEnd = 9;      // 5..9: the blinking is under way
+const int32_t kPhaseWon = 10;          // the blinking is over; the game waits for a restart
+
+// A side is to move: neither a five nor its blinking is under way.
+inline bool IsSideToMove() { return Phase <= kPhaseWhite; }
+// A five has been made; the game stays over until a restart.
+inline bool IsGameOver() { return Phase >= kPhaseFiveMade; }
 
 void InitWallRing();
 void PlaceStone(WindowHandle window, int32_t x, int32_t y);
