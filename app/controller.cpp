@@ -3,6 +3,7 @@
 #include "ai/computer_player.h"
 #include "app/dialogs.h"
 #include "platform/platform.h"
+#include "product.h"
 #include "res/resource.h"
 #include "rules/board.h"
 #include "rules/double_three.h"
@@ -18,7 +19,7 @@ const char* const kNoComputerMoveText = "No move for the computer";
 
 static UINT TimerInterval() { return kTimerInterval[options.speed != 0 ? 1 : 0]; }
 
-static bool ComputerToMove() { return options.gameMode == 1 && options.computerColour == Phase; }
+static bool ComputerToMove() { return options.gameMode == kComputerVsPerson && options.computerColour == Phase; }
 
 // What every stone placed by play shares, the human's or the computer's:
 // the menu items follow the record, and the old marker is erased.
@@ -33,7 +34,7 @@ void HandleBoardClick(HWND window, int32_t clientX, int32_t clientY) {
     // Ignored without a beep while the computer's reply is pending and
     // once a five is on the board.
     if (ComputerToMove()) return;
-    if (Phase > 3) return;
+    if (IsGameOver()) return;
 
     int32_t x = 0;
     int32_t y = 0;
@@ -48,11 +49,11 @@ void HandleBoardClick(HWND window, int32_t clientX, int32_t clientY) {
     }
     PlaceMove(window, x, y);
     // "Computer's turn" against the computer, else the side now to move.
-    if (Phase < 3) SetStatusText(0, options.gameMode == 1 ? kStatusText[0] : TurnText());
+    if (IsSideToMove()) SetStatusText(0, options.gameMode == kComputerVsPerson ? kStatusText[0] : TurnText());
 }
 
 void AfterPaint(HWND window) {
-    if (Phase == 4) {
+    if (Phase == kPhaseFiveMade) {
         // The five is on screen: no taking it back, and the blinking starts.
         SetUndoEnabled(window, false);
         SetTimer(window, IDT_WIN_HIGHLIGHT, TimerInterval(), NULL);
@@ -84,17 +85,17 @@ void ComputerReply(HWND window) {
         return;
     }
     PlaceMove(window, x, y);
-    if (Phase < 3) SetStatusText(0, kStatusText[1]);  // "Your turn"
+    if (IsSideToMove()) SetStatusText(0, kStatusText[1]);  // "Your turn"
 }
 
 void WinHighlightTick(HWND window) {
-    if (options.sound != 0 && Phase == 4) PlaySoundFile("finish.wav");
-    if (Phase == 10) {
+    if (options.sound != 0 && Phase == kPhaseFiveMade) PlaySoundFile(kFinishSoundFile);
+    if (Phase == kPhaseWon) {
         KillTimer(window, IDT_WIN_HIGHLIGHT);
         if (options.continuousPlay != 0) RestartGame(window);
         return;
     }
-    if (Phase <= 3) {
+    if (IsSideToMove()) {
         // The game was restarted while the five blinked: the new board is
         // left alone.
         KillTimer(window, IDT_WIN_HIGHLIGHT);
@@ -110,7 +111,7 @@ void RestartGame(HWND window) {
     // Running timers are left alone: a pending blink stops itself at its
     // next tick, and a pending reply plays for whichever side is to move.
     NewGame(window);
-    Phase = 1;
+    Phase = kPhaseBlack;
     SetStatusText(0, TurnText());
     SetUndoEnabled(window, false);
     SetRedoEnabled(window, false);

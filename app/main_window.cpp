@@ -21,7 +21,7 @@ static void PaintWindow(HWND window) {
     PaintStones(dc);
     // The marker shows during play and on the first paint of a five, not
     // while it blinks or after.
-    if (options.markPrevious != 0 && Phase < 5) PaintMarker(dc);
+    if (options.markPrevious != 0 && Phase <= kPhaseFiveMade) PaintMarker(dc);
     AfterPaint(window);
     EndPaint(window, &paint);
 }

@@ -41,7 +41,7 @@ void SetInitialMenuState(HWND window) {
     if (options.markPrevious != 0) CheckMenuItem(menu, IDM_MARK_PREVIOUS, MF_CHECKED);
     if (options.sound != 0) CheckMenuItem(menu, IDM_SOUND, MF_CHECKED);
     if (options.statusBar != 0) CheckMenuItem(menu, IDM_STATUS_BAR, MF_CHECKED);
-    if (options.gameMode == 1) {
+    if (options.gameMode == kComputerVsPerson) {
         CheckMenuItem(menu, IDM_COMPUTER_VS_PERSON, MF_CHECKED);
     } else {
         // Level and colour mean nothing between two people.
@@ -168,13 +168,13 @@ static void EnableComputerItems(HMENU menu, bool on) {
 }
 
 static void GameModeCommand(HWND window, int32_t) {
-    options.gameMode = options.gameMode % 2 + 1;
+    options.gameMode = options.gameMode == kComputerVsPerson ? kPersonVsPerson : kComputerVsPerson;
     HMENU menu = GetMenu(window);
-    CheckMenuItem(menu, IDM_COMPUTER_VS_PERSON, CheckFlag(options.gameMode % 2));
-    EnableComputerItems(menu, options.gameMode == 1);
+    CheckMenuItem(menu, IDM_COMPUTER_VS_PERSON, CheckFlag(options.gameMode == kComputerVsPerson));
+    EnableComputerItems(menu, options.gameMode == kComputerVsPerson);
     // A finished or blinking game stays on the board; the next New Game
     // uses the new mode.
-    if (Phase < 3) {
+    if (IsSideToMove()) {
         RestartGame(window);
         SetStatusText(1, ModeText());
     }
@@ -184,7 +184,7 @@ static void ColourCommand(HWND window, int32_t command) {
     if (!MoveCheckMark(window, checkedColourItem, command)) return;
     // The human's choice: "&Black" makes the computer White (2).
     options.computerColour = IDM_COLOR_BLACK + 2 - command;
-    if (Phase < 3) RestartGame(window);
+    if (IsSideToMove()) RestartGame(window);
 }
 
 static void HelpContentsCommand(HWND window, int32_t) {

@@ -12,7 +12,7 @@ void ReplaceOutOfRangeOptions(Options& values) {
     const Options& d = kDefaultOptions;
     KeepInRange(values.level, 0, 1, d.level);
     KeepInRange(values.computerColour, 1, 2, d.computerColour);
-    KeepInRange(values.gameMode, 1, 2, d.gameMode);
+    KeepInRange(values.gameMode, kComputerVsPerson, kPersonVsPerson, d.gameMode);
     KeepInRange(values.speed, 0, 1, d.speed);
     KeepInRange(values.allowDoubleThree, 0, 1, d.allowDoubleThree);
     KeepInRange(values.continuousPlay, 0, 1, d.continuousPlay);

@@ -7,7 +7,7 @@
 struct Options {
     int32_t level;             // 0 Man, 1 God
     int32_t computerColour;    // 1 Black, 2 White
-    int32_t gameMode;          // 1 Computer vs Person, 2 Person vs Person
+    int32_t gameMode;          // kComputerVsPerson or kPersonVsPerson
     int32_t speed;             // 0 Fast, 1 Slow
     int32_t allowDoubleThree;  // 0 double three forbidden, 1 allowed
     int32_t continuousPlay;
@@ -20,13 +20,17 @@ struct Options {
     int32_t windowHeight;      // outer height of a Free window
 };
 
+// The two values of gameMode, as the settings file stores them.
+const int32_t kComputerVsPerson = 1;
+const int32_t kPersonVsPerson = 2;
+
 // The platform's "choose a position for me" value for windowX and windowY.
 const int32_t kDefaultWindowPosition = INT32_MIN;
 
 // Slow, God, the human Black against the computer, the double three
 // forbidden, Medium with the status bar, the platform's position.
 // windowHeight has no default of its own.
-constexpr Options kDefaultOptions = {1, 2, 1, 1, 0, 0, 1, 1, 1,
+constexpr Options kDefaultOptions = {1, 2, kComputerVsPerson, 1, 0, 0, 1, 1, 1,
                                      kDefaultWindowPosition, kDefaultWindowPosition, 2, 0};
 
 extern Options options;

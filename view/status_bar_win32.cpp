@@ -21,7 +21,7 @@ void LayoutStatusBar(HWND window) {
     MoveWindow(statusBarWindow, 0, 0, width, height, TRUE);
     SendMessageA(statusBarWindow, SB_SETPARTS, 2, (LPARAM)partEdges);
     // During and after the blinking of a five, part 0 keeps the result.
-    if (Phase < 3) SetStatusText(0, TurnText());
+    if (IsSideToMove()) SetStatusText(0, TurnText());
     SetStatusText(1, ModeText());
 }
 

@@ -9,7 +9,7 @@ extern HWND statusBarWindow;
 
 // Parts at W/2 and 2*(W/2) of the main window's client width W, the bar
 // moved to the client area, part 0 the turn text while a game is in
-// progress (Phase < 3), part 1 the mode text. Nothing before the bar exists.
+// progress (IsSideToMove()), part 1 the mode text. Nothing before the bar exists.
 void LayoutStatusBar(HWND window);
 // Sets the text of part 0 or 1 (the control keeps its own copy); nothing
 // while options.statusBar is 0, the bar does not exist, or for other parts.
