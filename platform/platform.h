@@ -1,5 +1,6 @@
 // The few things portable code needs from the system, in the program's own
-// words. The game defines them with Win32 calls (platform_win32.cpp); tools
+// words. The game defines them with Win32 calls (platform_win32.cpp, and
+// view/board_invalidation_win32.cpp for the board's cells); tools
 // that have no window use the silent definitions (platform_silent.cpp); the
 // native unit tests define them as recorders.
 #pragma once
@@ -21,6 +22,11 @@ struct PixelRect {
 
 // Marks an area of the window for the next paint, without erasing it first.
 void InvalidateArea(WindowHandle window, const PixelRect& area);
+// The same for the cell of intersection (x, y), 1..19 each way, and for the
+// whole board. Where they lie on screen is the view's to say; the rules
+// name only the cells.
+void InvalidateCell(WindowHandle window, int32_t x, int32_t y);
+void InvalidateBoard(WindowHandle window);
 
 // Plays a wave file from the current directory, without waiting for it.
 void PlaySoundFile(const char* fileName);

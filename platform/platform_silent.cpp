@@ -3,6 +3,8 @@
 #include "platform/platform.h"
 
 void InvalidateArea(WindowHandle, const PixelRect&) {}
+void InvalidateCell(WindowHandle, int32_t, int32_t) {}
+void InvalidateBoard(WindowHandle) {}
 void PlaySoundFile(const char*) {}
 bool FileExists(const char*) { return false; }
 int32_t ReadFileBytes(const char*, uint8_t*, int32_t) { return -1; }

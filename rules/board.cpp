@@ -1,8 +1,8 @@
 #include "rules/board.h"
 
+#include "product.h"
 #include "rules/lines.h"
 #include "settings/options.h"
-#include "view/board_geometry.h"
 
 const int32_t kDirX[5] = {0, 1, 1, 0, -1};
 const int32_t kDirY[5] = {0, 0, 1, 1, 1};
@@ -13,7 +13,7 @@ int32_t historyY[kMaxMoves + 1];
 int32_t moveCount = 0;
 int32_t winnerColour = 0;
 int32_t winDirection = 0;
-int32_t Phase = 1;
+int32_t Phase = kPhaseBlack;
 
 static int32_t OtherSide(int32_t side) { return side % 2 + 1; }
 
@@ -33,8 +33,8 @@ void PlaceStone(WindowHandle window, int32_t x, int32_t y) {
     historyY[moveCount] = y;
     moveCount++;
     historyX[moveCount] = 0;  // also cuts off the moves that were taken back
-    InvalidateArea(window, CellRect(x, y));
-    if (options.sound) PlaySoundFile("putstone.wav");
+    InvalidateCell(window, x, y);
+    if (options.sound) PlaySoundFile(kStoneSoundFile);
 
     winDirection = FindFive(x, y);
     if (winDirection != 0) {
@@ -43,7 +43,7 @@ void PlaceStone(WindowHandle window, int32_t x, int32_t y) {
         winnerColour = Board[x][y];
         historyX[0] = x;
         historyY[0] = y;
-        Phase = 4;
+        Phase = kPhaseFiveMade;
     } else {
         Phase = OtherSide(Phase);
     }
@@ -52,9 +52,9 @@ void PlaceStone(WindowHandle window, int32_t x, int32_t y) {
 void NewGame(WindowHandle window) {
     for (int32_t x = 1; x <= kBoardSize; x++)
         for (int32_t y = 1; y <= kBoardSize; y++) Board[x][y] = Empty;
-    if (options.sound && moveCount > 0) PlaySoundFile("clear.wav");
+    if (options.sound && moveCount > 0) PlaySoundFile(kClearSoundFile);
     moveCount = 0;
-    InvalidateArea(window, BoardRect());
+    InvalidateBoard(window);
 }
 
 void UndoMoves(WindowHandle window) {
@@ -63,7 +63,7 @@ void UndoMoves(WindowHandle window) {
         moveCount--;
         Board[historyX[moveCount]][historyY[moveCount]] = Empty;
         Phase = OtherSide(Phase);
-        InvalidateArea(window, CellRect(historyX[moveCount], historyY[moveCount]));
+        InvalidateCell(window, historyX[moveCount], historyY[moveCount]);
     }
 }
 
@@ -75,6 +75,6 @@ void RedoMoves(WindowHandle window) {
         Board[x][y] = Phase;
         moveCount++;
         Phase = OtherSide(Phase);
-        InvalidateArea(window, CellRect(x, y));
+        InvalidateCell(window, x, y);
     }
 }

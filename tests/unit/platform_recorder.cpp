@@ -11,6 +11,16 @@ void InvalidateArea(WindowHandle window, const PixelRect& area) {
     platformRecord.invalidated.push_back(area);
 }
 
+void InvalidateCell(WindowHandle window, int32_t x, int32_t y) {
+    platformRecord.invalidatedWindows.push_back(window);
+    platformRecord.invalidatedCells.push_back(CellPosition{x, y});
+}
+
+void InvalidateBoard(WindowHandle window) {
+    platformRecord.invalidatedWindows.push_back(window);
+    platformRecord.boardInvalidations++;
+}
+
 void PlaySoundFile(const char* fileName) { platformRecord.soundsPlayed.push_back(fileName); }
 
 bool FileExists(const char* fileName) { return platformRecord.files.count(fileName) != 0; }

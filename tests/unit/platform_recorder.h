@@ -8,9 +8,17 @@
 
 #include "platform/platform.h"
 
+// An intersection of the board, 1..19 each way.
+struct CellPosition {
+    int32_t x;
+    int32_t y;
+};
+
 struct PlatformRecord {
     std::vector<PixelRect> invalidated;
     std::vector<WindowHandle> invalidatedWindows;
+    std::vector<CellPosition> invalidatedCells;  // asked for in the board's words, not in pixels
+    int32_t boardInvalidations = 0;
     std::vector<std::string> soundsPlayed;
     std::map<std::string, std::vector<uint8_t>> files;
     std::vector<std::string> filesWritten;
@@ -21,6 +29,8 @@ struct PlatformRecord {
 extern PlatformRecord platformRecord;
 
 void ResetPlatformRecord();
+
+inline bool operator==(const CellPosition& a, const CellPosition& b) { return a.x == b.x && a.y == b.y; }
 
 inline bool operator==(const PixelRect& a, const PixelRect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
