@@ -1,25 +1,25 @@
 #!/bin/bash
-# Packs the 32-bit release: dist/Kivrano-1.46-win32.zip. The same sources
-# give the same bytes: fixed file times, order, permissions and no extra
-# zip fields.
+# Packs the 32-bit release: dist/Kivrano-VERSION-win32.zip. The same
+# sources give the same bytes: fixed file times, order, permissions and no
+# extra zip fields. The version and the asset names come from the build's
+# product.sh.
 #   make-dist.sh WIN32_BUILD_DIR
 set -eu
 build=$1
-version=1.46
+. "$build/product.sh"
 top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/dist/Kivrano-$version-win32.zip"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
 cp "$build/app/Kivrano.exe" "$build/tools/pbrain-kivrano/pbrain-kivrano.exe" "$stage/"
-for file in board.img black.img white.img putstone.wav clear.wav finish.wav; do
+for file in $asset_files; do
     cp "$top/assets/$file" "$stage/"
 done
-# Windows line ends, for Notepad.
-sed 's/$/\r/' "$top/docs/readme-players.txt" >"$stage/readme.txt"
+# The version filled in, and Windows line ends, for Notepad.
+sed "s/@VERSION@/$version/; s/\$/\r/" "$top/docs/readme-players.txt" >"$stage/readme.txt"
 
-files=(Kivrano.exe pbrain-kivrano.exe board.img black.img white.img
-       putstone.wav clear.wav finish.wav readme.txt)
+files=(Kivrano.exe pbrain-kivrano.exe $asset_files readme.txt)
 chmod 644 "${files[@]/#/$stage/}"
 TZ=UTC touch -d '2026-01-01 00:00:00' "${files[@]/#/$stage/}"
 mkdir -p "$top/dist"

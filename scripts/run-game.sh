@@ -19,11 +19,12 @@ if [ ! -f "$exe" ]; then
     echo "Kivrano.exe is not built in $build; 'make run' builds it."
     exit 1
 fi
+. "$build/product.sh"  # the asset names
 
 play="$root/build/play"
 mkdir -p "$play"
 cp "$exe" "$play/Kivrano.exe"
-for name in board.img black.img white.img putstone.wav clear.wav finish.wav; do
+for name in $asset_files; do
     if [ -f "$root/assets/$name" ]; then
         cp "$root/assets/$name" "$play/$name"
     else

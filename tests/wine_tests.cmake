@@ -26,14 +26,14 @@ if(KIVRANO_WIN64_DIR)
     add_test(NAME e2e.play_as_user
              COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig_dir}
                      ${KIVRANO_WIN64_DIR}/app/Kivrano.exe ${PROJECT_SOURCE_DIR}/assets
-                     ${CMAKE_BINARY_DIR}/e2e-game.png)
+                     ${CMAKE_BINARY_DIR}/e2e-game.png ${KIVRANO_ASSET_FILES})
     set_tests_properties(e2e.play_as_user PROPERTIES
         FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
 endif()
 
 # The start-up once more on a screen too low for the default size, on a
 # rig of its own: the window opens Tiny and the taller sizes are grayed.
-if(KIVRANO_WIN64_DIR AND EXISTS ${PROJECT_SOURCE_DIR}/tests/win32/startup_test.cpp)
+if(KIVRANO_WIN64_DIR)
     set(small_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-600)
     add_test(NAME wine_rig_small_start COMMAND ${rig} start ${small_rig_dir} 1024x600)
     set_tests_properties(wine_rig_small_start PROPERTIES FIXTURES_SETUP wine_small TIMEOUT 120)

@@ -2,6 +2,7 @@
 #include "view/paint_win32.h"
 
 #include "platform/platform.h"
+#include "product.h"
 #include "rules/board.h"
 #include "view/board_geometry.h"
 #include "view/grid.h"
@@ -19,7 +20,7 @@ static void DrawLine(HDC dc, const GridLine& line) {
 }
 
 void PaintBoard(HDC dc) {
-    DrawImageInto(dc, "board.img", BoardRect());
+    DrawImageInto(dc, kBoardImageFile, BoardRect());
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     for (int32_t i = 1; i <= kBoardSize; i++) {
@@ -36,7 +37,7 @@ void PaintStones(HDC dc) {
     for (int32_t x = 1; x <= kBoardSize; x++)
         for (int32_t y = 1; y <= kBoardSize; y++)
             if (Board[x][y] != Empty)
-                DrawImageInto(dc, Board[x][y] == Black ? "black.img" : "white.img", CellRect(x, y));
+                DrawImageInto(dc, Board[x][y] == Black ? kBlackImageFile : kWhiteImageFile, CellRect(x, y));
 }
 
 void PaintMarker(HDC dc) {

@@ -3,20 +3,20 @@
 # folder holding only its images and sounds, real mouse clicks on the X
 # display, screenshots read at the intersections, the window closed, and
 # the settings file it wrote read byte by byte.
-#   play-as-user.sh RIG_DIR KIVRANO_EXE ASSETS_DIR SCREENSHOT_OUT
+#   play-as-user.sh RIG_DIR KIVRANO_EXE ASSETS_DIR SCREENSHOT_OUT ASSET_FILE...
 set -u
 rig_dir=$1
 exe=$2
 assets=$3
 screenshot=$4
+shift 4
 eval "$("$(dirname "$0")/../win32/wine-rig.sh" env "$rig_dir")"
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 play=$(mktemp -d "$rig_dir/play.XXXXXX")
-cp "$assets"/board.img "$assets"/black.img "$assets"/white.img \
-   "$assets"/putstone.wav "$assets"/clear.wav "$assets"/finish.wav "$play/"
+for name in "$@"; do cp "$assets/$name" "$play/"; done
 cp "$exe" "$play/Kivrano.exe"
 cd "$play" || exit 1
 /usr/lib/wine/wine64 Kivrano.exe >"$play/game.log" 2>&1 </dev/null &

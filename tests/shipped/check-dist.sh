@@ -4,8 +4,9 @@
 #   check-dist.sh WIN32_BUILD_DIR
 set -u
 build=$1
+. "$build/product.sh"
 top=$(cd "$(dirname "$0")/../.." && pwd)
-zip="$top/dist/Kivrano-1.46-win32.zip"
+zip="$top/dist/Kivrano-$version-win32.zip"
 "$top/scripts/make-dist.sh" "$build" >/dev/null || { echo "FAIL: make-dist failed"; exit 1; }
 first=$(sha256sum <"$zip")
 sleep 1
@@ -14,7 +15,7 @@ second=$(sha256sum <"$zip")
 failures=0
 [ "$first" = "$second" ] || { echo "FAIL: two builds of the zip differ"; failures=1; }
 names=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-want="Kivrano.exe black.img board.img clear.wav finish.wav pbrain-kivrano.exe putstone.wav readme.txt white.img "
+want=$(printf '%s\n' Kivrano.exe pbrain-kivrano.exe $asset_files readme.txt | sort | tr '\n' ' ')
 [ "$names" = "$want" ] || { echo "FAIL: the zip holds: $names"; failures=1; }
 echo "$(basename "$zip"): $(stat -c %s "$zip") bytes, sha256 ${second%% *}"
 [ $failures -eq 0 ]

@@ -2,9 +2,10 @@
 # Checks the resources of the shipped game without running it: the menu,
 # the two dialogs and the icon under the Korean language (1042), and the
 # About box's version line.
-#   check-resources.sh Kivrano.exe
+#   check-resources.sh Kivrano.exe VERSION
 set -u
 exe=$1
+version=$2
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -21,7 +22,7 @@ expect 14 KIVRANO      # icon group
 hex() { od -An -tx1 -v | tr -d ' \n'; }
 utf16() { printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | hex; }
 about=$(wrestool -x --raw --type=5 --name=ABOUTBOX "$exe" 2>/dev/null | hex)
-grep -q "$(utf16 'Kivrano     Version 1.46')" <<<"$about" ||
+grep -q "$(utf16 "Kivrano     Version $version")" <<<"$about" ||
     fail "the About box does not carry the version line"
 warning=$(wrestool -x --raw --type=5 --name=SSANGSAMBOX "$exe" 2>/dev/null | hex)
 grep -q "$(utf16 '쌍 삼 입 니 다')" <<<"$warning" ||

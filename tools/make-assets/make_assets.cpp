@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "asset_files.h"
+#include "product.h"
 #include "pictures.h"
 #include "sounds.h"
 
@@ -27,16 +28,16 @@ int main(int argc, char** argv) {
     const char* dir = argv[1];
     bool ok = true;
     MakeBoard(boardPixels, palette);
-    ok &= WriteBitmapFile(In(dir, "board.img"), kBoardSide, kBoardSide, palette, 256, boardPixels);
+    ok &= WriteBitmapFile(In(dir, kBoardImageFile), kBoardSide, kBoardSide, palette, 256, boardPixels);
     MakeStone(false, stonePixels, palette);
-    ok &= WriteBitmapFile(In(dir, "black.img"), kStoneSide, kStoneSide, palette, 256, stonePixels);
+    ok &= WriteBitmapFile(In(dir, kBlackImageFile), kStoneSide, kStoneSide, palette, 256, stonePixels);
     MakeStone(true, stonePixels, palette);
-    ok &= WriteBitmapFile(In(dir, "white.img"), kStoneSide, kStoneSide, palette, 256, stonePixels);
+    ok &= WriteBitmapFile(In(dir, kWhiteImageFile), kStoneSide, kStoneSide, palette, 256, stonePixels);
 
     const int32_t capacity = (int32_t)(sizeof samples / sizeof samples[0]);
-    ok &= WriteWaveFile(In(dir, "putstone.wav"), samples, MakeStoneClick(samples, capacity));
-    ok &= WriteWaveFile(In(dir, "clear.wav"), samples, MakeClearingSweep(samples, capacity));
-    ok &= WriteWaveFile(In(dir, "finish.wav"), samples, MakeWinPhrase(samples, capacity));
+    ok &= WriteWaveFile(In(dir, kStoneSoundFile), samples, MakeStoneClick(samples, capacity));
+    ok &= WriteWaveFile(In(dir, kClearSoundFile), samples, MakeClearingSweep(samples, capacity));
+    ok &= WriteWaveFile(In(dir, kFinishSoundFile), samples, MakeWinPhrase(samples, capacity));
     if (!ok) {
         fprintf(stderr, "make-assets: could not write every file into %s\n", dir);
         return 1;

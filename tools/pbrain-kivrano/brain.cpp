@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "ai/computer_player.h"
+#include "product.h"
 #include "rules/board.h"
 #include "settings/options.h"
 #include "tools/pbrain-kivrano/protocol.h"
@@ -341,7 +342,7 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
         break;
     case kCommandAbout:
         Answer(answer, capacity,
-               "name=\"Kivrano\", version=\"1.46\", author=\"The Kivrano developers\", country=\"Korea\"");
+               "name=\"Kivrano\", version=\"" KIVRANO_VERSION "\", author=\"The Kivrano developers\", country=\"Korea\"");
         break;
     case kCommandEnd:
         return false;

@@ -1,12 +1,13 @@
 #!/bin/bash
 # Holds a scripted conversation with a brain, as a manager does, and checks
-# every answer. Usage: converse.sh BRAIN TRANSCRIPT
+# every answer. Usage: converse.sh BRAIN TRANSCRIPT VERSION
 #
 # Transcript lines:
 #   > TEXT        a line sent to the brain (backslash escapes such as \0 and
 #                 \t are expanded); a lone > sends an empty line
 #   >* N TEXT     TEXT repeated N times, sent as one line
-#   < TEXT        the answer expected next, without its CR LF
+#   < TEXT        the answer expected next, without its CR LF; @VERSION@ in
+#                 it stands for the game's version, given as VERSION
 #   # ...         a comment; blank lines are ignored
 #
 # The conversation is held twice:
@@ -18,6 +19,7 @@
 set -u
 brain=$1
 transcript=$2
+version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -42,6 +44,7 @@ while IFS= read -r line || [ -n "$line" ]; do
             inputs+=("$repeated"); answers+=("") ;;
         '< '*)
             [ ${#inputs[@]} -gt 0 ] || fail "an answer before any input"
+            line=${line//@VERSION@/$version}
             last=$((${#inputs[@]} - 1))
             answers[$last]+="${line#< }"$'\n'
             expected_all+=("${line#< }") ;;
