@@ -1,89 +1,160 @@
-// Placing, clearing, taking back and replaying stones, and the repaints and sounds each asks for.
+// Placing, clearing, taking back and replaying stones: the record, the turn, the cells the rules ask to
+// repaint and the sounds. Where those cells lie on screen is checked on a real window.
 #include <gtest/gtest.h>
 
 #include "platform_recorder.h"
 #include "position.h"
+#include "product.h"
 #include "settings/options.h"
-#include "view/board_geometry.h"
 
 WindowHandle const kWindow = reinterpret_cast<WindowHandle>(0x1234);
 
-// Sound on; 18-pixel cells at the window's corner.
+// Sound on, Black to move on an empty board.
 class BoardTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetGame(), ResetPlatformRecord(), options.sound = 1, boardGeometry = {18, 18, 0, 0}; }
+    void SetUp() override {
+        ResetGame();
+        ResetPlatformRecord();
+        options.sound = 1;
+    }
 };
 
-// The record's stones up to the end-mark slot, with the move count, the turn and any five.
-std::string Record() {
-    std::string s = std::to_string(moveCount) + " phase " + std::to_string(Phase) + ":";
-    for (int i = 0; i <= moveCount; i++)
-        s += historyX[i] ? " " + std::to_string(historyX[i]) + "," + std::to_string(historyY[i]) : " end";
-    return winDirection ? s + " five " + std::to_string(winDirection) + " of " + std::to_string(winnerColour) : s;
+// The recorded moves up to and with the end-mark slot, for example "10,10 11,10 end".
+std::string RecordText() {
+    std::string text;
+    for (int i = 0; i <= moveCount; i++) {
+        if (i > 0) text += " ";
+        text += historyX[i] ? std::to_string(historyX[i]) + "," + std::to_string(historyY[i]) : "end";
+    }
+    return text;
 }
 
-// A stone is recorded with the end mark after it, sounds (not once sound is off), the turn passes (its exact
-// repaint is checked on a real window); a five ends the game naming its leftmost stone, a six does not.
-TEST_F(BoardTest, PlaceStoneRecordsSoundsAndFindsFives) {
+std::string CellsText(const std::vector<CellPosition>& cells) {
+    std::string text;
+    for (const CellPosition& cell : cells) text += "(" + std::to_string(cell.x) + "," + std::to_string(cell.y) + ")";
+    return text;
+}
+
+TEST_F(BoardTest, AStoneIsRecordedRepaintedAndSounded) {
     PlaceStone(kWindow, 10, 11);
-    EXPECT_EQ("1 phase 2: 10,11 end", Record());
-    options.sound = 0;  // silent from now on, a new game included
+    EXPECT_EQ(Black, Board[10][11]);
+    EXPECT_EQ(1, moveCount);
+    EXPECT_EQ("10,11 end", RecordText());
+    EXPECT_EQ(kPhaseWhite, Phase) << "the turn passes to White";
+    EXPECT_EQ("(10,11)", CellsText(platformRecord.invalidatedCells));
+    EXPECT_EQ(kWindow, platformRecord.invalidatedWindows.at(0));
+    EXPECT_EQ(std::vector<std::string>{kStoneSoundFile}, platformRecord.soundsPlayed);
+}
+
+TEST_F(BoardTest, NoSoundWhileSoundIsOff) {
+    options.sound = 0;
     PlaceStone(kWindow, 12, 10);
     NewGame(kWindow);
-    EXPECT_EQ(std::vector<std::string>{"putstone.wav"}, platformRecord.soundsPlayed);
-    SetPosition("B 6,10 7,10 9,10 10,10"), PlaceStone(kWindow, 8, 10);
-    EXPECT_EQ("1 phase 4: 6,10 end five 1 of 1", Record());
-    SetPosition("B 4,10 5,10 6,10 8,10 9,10"), PlaceStone(kWindow, 7, 10);
-    EXPECT_EQ("1 phase 2: 7,10 end", Record());
+    EXPECT_EQ(std::vector<std::string>{}, platformRecord.soundsPlayed);
 }
 
-// NewGame empties the playing area, keeps the turn, sounds only if stones went, repaints the board.
+// The five completed in its middle: the game is over, and the record's first slot names the five's first
+// stone, where the win highlight starts.
+TEST_F(BoardTest, AFiveEndsTheGameAndNamesItsFirstStone) {
+    SetPosition("B 6,10 7,10 9,10 10,10");
+    PlaceStone(kWindow, 8, 10);
+    EXPECT_EQ(kPhaseFiveMade, Phase);
+    EXPECT_EQ(1, winDirection) << "along the row";
+    EXPECT_EQ(Black, winnerColour);
+    EXPECT_EQ(6, historyX[0]);
+    EXPECT_EQ(10, historyY[0]);
+}
+
+TEST_F(BoardTest, SixInARowIsNoFive) {
+    SetPosition("B 4,10 5,10 6,10 8,10 9,10");
+    PlaceStone(kWindow, 7, 10);
+    EXPECT_EQ(kPhaseWhite, Phase);
+    EXPECT_EQ(0, winDirection);
+    EXPECT_EQ("7,10 end", RecordText());
+}
+
+// NewGame empties the playing area and keeps the wall ring and the turn; it sounds only when stones went.
 TEST_F(BoardTest, NewGameClearsThePlayingAreaOnly) {
     const std::string empty = BoardSnapshot();
     for (int stone : {10, 11, 1}) PlaceStone(kWindow, stone, stone);
-    for (const char* sound : {"clear.wav", ""}) {  // the second call finds no stones
-        platformRecord = PlatformRecord();
-        NewGame(kWindow);
-        EXPECT_TRUE(empty == BoardSnapshot() && moveCount == 0 && Phase == 2) << sound;
-        EXPECT_EQ(*sound ? std::vector<std::string>{sound} : std::vector<std::string>{}, platformRecord.soundsPlayed);
-        EXPECT_EQ(std::vector<PixelRect>{(PixelRect{0, 0, 348, 348})}, platformRecord.invalidated);
-    }
+    ResetPlatformRecord();
+    NewGame(kWindow);
+    EXPECT_EQ(empty, BoardSnapshot());
+    EXPECT_EQ(0, moveCount);
+    EXPECT_EQ(kPhaseWhite, Phase) << "the side to move after three stones";
+    EXPECT_EQ(std::vector<std::string>{kClearSoundFile}, platformRecord.soundsPlayed);
+    EXPECT_EQ(1, platformRecord.boardInvalidations);
+    EXPECT_EQ("", CellsText(platformRecord.invalidatedCells));
+
+    ResetPlatformRecord();
+    NewGame(kWindow);
+    EXPECT_EQ(std::vector<std::string>{}, platformRecord.soundsPlayed) << "a second New Game finds no stones";
+    EXPECT_EQ(1, platformRecord.boardInvalidations);
 }
 
-// Undo takes back two plies (or the one left), Redo replays up to two, silently; a new stone cuts off the rest.
-// After `played` of Black (10,10), White (11,10), Black (10,11): U undo, R redo, P a stone on (9,9).
-const struct { int played; const char *ops, *record, *position; } kRecordCases[] = {
-    {3, "U", "1 phase 2: 10,10 11,10", "B 10,10"},
-    {3, "UU", "0 phase 1: 10,10", ""},
-    {3, "UUR", "2 phase 1: 10,10 11,10 10,11", "B 10,10 W 11,10"},  // from one stone, two replayed
-    {3, "UURRR", "3 phase 2: 10,10 11,10 10,11 end", "B 10,10 10,11 W 11,10"},  // all back; then none left
-    {3, "UPR", "2 phase 1: 10,10 9,9 end", "B 10,10 W 9,9"},  // the end mark follows the new stone
-    {0, "UR", "0 phase 1: end", ""},
+// Undo takes back two plies (or the one left), Redo replays up to two, silently; a new stone cuts off
+// what could be replayed. Each case starts from the first `played` of Black (10,10), White (11,10),
+// Black (10,11).
+enum RecordAction { kEnd, kUndo, kRedo, kStoneOn9x9 };
+
+const struct {
+    const char* name;
+    int played;
+    RecordAction actions[6];
+    int32_t moves;
+    int32_t phase;
+    const char* record;
+    const char* position;
+    const char* repainted;
+} kRecordCases[] = {
+    {"one Undo", 3, {kUndo}, 1, kPhaseWhite, "10,10 11,10", "B 10,10", "(10,11)(11,10)"},
+    {"Undo from one stone", 3, {kUndo, kUndo}, 0, kPhaseBlack, "10,10", "", "(10,11)(11,10)(10,10)"},
+    {"Redo after two Undos", 3, {kUndo, kUndo, kRedo}, 2, kPhaseBlack, "10,10 11,10 10,11",
+     "B 10,10 W 11,10", "(10,11)(11,10)(10,10)(10,10)(11,10)"},
+    {"Redo until none is left", 3, {kUndo, kUndo, kRedo, kRedo, kRedo}, 3, kPhaseWhite, "10,10 11,10 10,11 end",
+     "B 10,10 10,11 W 11,10", "(10,11)(11,10)(10,10)(10,10)(11,10)(10,11)"},
+    {"a stone after Undo cuts off Redo", 3, {kUndo, kStoneOn9x9, kRedo}, 2, kPhaseBlack, "10,10 9,9 end",
+     "B 10,10 W 9,9", "(10,11)(11,10)(9,9)"},
+    {"Undo and Redo with no stones", 0, {kUndo, kRedo}, 0, kPhaseBlack, "end", "", ""},
 };
 
 TEST_F(BoardTest, UndoAndRedoFollowTheRecord) {
+    const int opening[][2] = {{10, 10}, {11, 10}, {10, 11}};
     for (const auto& c : kRecordCases) {
         SetUp();
-        const int moves[][2] = {{10, 10}, {11, 10}, {10, 11}};
-        for (int i = 0; i < c.played; i++) PlaceStone(kWindow, moves[i][0], moves[i][1]);
-        platformRecord = PlatformRecord();
-        for (const char* op = c.ops; *op; op++)
-            *op == 'U' ? UndoMoves(kWindow) : *op == 'R' ? RedoMoves(kWindow) : PlaceStone(kWindow, 9, 9);
-        EXPECT_EQ(c.record, Record()) << c.ops;
-        EXPECT_EQ(c.ops[1] == 'P', platformRecord.soundsPlayed.size() == 1) << c.ops;  // Redo is silent
+        for (int i = 0; i < c.played; i++) PlaceStone(kWindow, opening[i][0], opening[i][1]);
+        ResetPlatformRecord();
+        int stonesPlaced = 0;
+        for (const RecordAction* action = c.actions; *action != kEnd; action++) {
+            if (*action == kUndo) UndoMoves(kWindow);
+            if (*action == kRedo) RedoMoves(kWindow);
+            if (*action == kStoneOn9x9) {
+                PlaceStone(kWindow, 9, 9);
+                stonesPlaced++;
+            }
+        }
+        EXPECT_EQ(c.moves, moveCount) << c.name << ": move count";
+        EXPECT_EQ(c.phase, Phase) << c.name << ": phase";
+        EXPECT_EQ(c.record, RecordText()) << c.name << ": record";
+        EXPECT_EQ(c.repainted, CellsText(platformRecord.invalidatedCells)) << c.name << ": cells repainted";
+        EXPECT_EQ(stonesPlaced, (int)platformRecord.soundsPlayed.size()) << c.name << ": only new stones sound";
         const std::string board = BoardSnapshot();
         SetPosition(c.position);
-        EXPECT_EQ(BoardSnapshot(), board) << c.ops;
+        EXPECT_EQ(BoardSnapshot(), board) << c.name << ": the stones on the board";
     }
 }
 
 // 361 stones, no five among them: the record fills and ends with its mark.
 TEST_F(BoardTest, AFullBoardFillsTheRecordAndEndsIt) {
-    for (int y = 1; y <= 19; y++)
+    for (int y = 1; y <= 19; y++) {
         for (int x = 1; x <= 19; x++) {
             Phase = (x + 2 * y) % 4 < 2 ? Black : White;  // runs of two along rows and diagonals
             PlaceStone(kWindow, x, y);
-            ASSERT_EQ(0, winDirection) << x << "," << y;
+            ASSERT_EQ(0, winDirection) << "a five at " << x << "," << y;
         }
-    EXPECT_TRUE(moveCount == 361 && historyX[360] == 19 && historyY[360] == 19 && historyX[361] == 0);
+    }
+    EXPECT_EQ(kMaxMoves, moveCount);
+    EXPECT_EQ(19, historyX[kMaxMoves - 1]);
+    EXPECT_EQ(19, historyY[kMaxMoves - 1]);
+    EXPECT_EQ(0, historyX[kMaxMoves]) << "the end mark after the last move";
 }
