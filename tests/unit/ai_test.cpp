@@ -9,8 +9,17 @@
 // The computer plays White, silently, from a fresh generator, unless a test says otherwise.
 class Ai : public ::testing::Test {
 protected:
-    void SetUp() override { saved = options, options.computerColour = White, options.sound = 0, randomState = 1, ResetGame(); }
-    void TearDown() override { options = saved, randomState = 1; }
+    void SetUp() override {
+        saved = options;
+        options.computerColour = White;
+        options.sound = 0;
+        randomState = 1;
+        ResetGame();
+    }
+    void TearDown() override {
+        options = saved;
+        randomState = 1;
+    }
     Options saved;
 };
 
@@ -18,17 +27,20 @@ const char kPositionA[] = "B 10,10 11,10 12,10  W 10,11 11,11";
 const char kPositionB[] = "W 11,10 13,10 14,10  B 5,15 6,15 15,5";
 
 // Black is worth exactly 1000 at (10,10) once White stands on (9,10), 1001 with the row four's far end open.
-#define WORTH_1000 "B 12,10 13,10 14,10  10,12 10,13 10,14  8,8 9,9 11,11 12,12 13,13  11,9 12,8 9,11 8,12 7,13 W 10,9 10,15"
+#define WORTH_1000 "B 12,10 13,10 14,10  10,12 10,13 10,14  8,8 9,9 11,11 12,12 13,13  " \
+                   "11,9 12,8 9,11 8,12 7,13 W 10,9 10,15"
 // White's open four at (10,10), its other lines dead: exactly 10000, with Black's (9,10) then an open four.
 #define EXACTLY_10000 "W 11,10 12,10 13,10  B 9,9 11,11 10,9 10,11 11,9 9,11 9,8"
 
 const struct { const char* position; int x, y; Cell colour; int man, god; } kWorkedExamples[] = {
     {kPositionA, 13, 10, Black, 1009, 1009},  // the opponent's open four; its gapped four scores less
-    {kPositionA, 13, 10, White, 14, 14}, {kPositionA, 12, 11, White, 408, 0},  // not vetoed / vetoed: (13,10) is 1009
+    {kPositionA, 13, 10, White, 14, 14},  // not vetoed
+    {kPositionA, 12, 11, White, 408, 0},  // vetoed: Black's (13,10) is worth 1009
     {kPositionB, 10, 10, White, 52, 252},       // one gapped four alone: a tenth of 2002
     {kPositionB, 12, 10, White, 10012, 10012},  // an open four
     {"W 11,10 13,10 14,10  B 10,9 10,11", 10, 10, White, 48, 248},  // a dead column is no gapped direction
-    {"W 11,10 12,10 10,11 10,13  B 3,3 3,5 5,3 16,16", 10, 10, White, 448, 610},  // gapped three for solid two
+    // a gapped three for a solid two
+    {"W 11,10 12,10 10,11 10,13  B 3,3 3,5 5,3 16,16", 10, 10, White, 448, 610},
     {"W 11,10 13,10 14,10 10,11 10,13 10,14  B 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, White, 88, 4012},
     {"B 11,10 13,10 14,10 10,11 10,13 10,14  W 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, Black, 10, 1006},
     {"W 2,1 3,1", 1, 1, White, 204, 204},  // the corner: Wall ends are closed and never examined
@@ -39,8 +51,10 @@ const struct { const char* position; int x, y; Cell colour; int man, god; } kWor
     {"W 10,10 11,10 12,10 B 9,10 14,10", 13, 10, White, 12, 12},  // own four closed at both ends
     {"B 10,10 11,10 12,10 W 9,10", 13, 10, Black, 5, 55},       // the opponent's four with one open end: 2
     {WORTH_1000 " 15,10 9,10", 10, 10, Black, 2, 1000}, {WORTH_1000 " 9,10", 10, 10, Black, 2, 1001},
-    {WORTH_1000 " 15,10", 9, 10, White, 48, 48}, {WORTH_1000, 9, 10, White, 48, 0},  // vetoed above 1000, at God
-    {EXACTLY_10000, 10, 10, White, 10000, 10000}, {EXACTLY_10000 " W 10,10", 9, 10, Black, 1015, 1015},  // no veto
+    {WORTH_1000 " 15,10", 9, 10, White, 48, 48},
+    {WORTH_1000, 9, 10, White, 48, 0},  // vetoed above 1000, at God
+    {EXACTLY_10000, 10, 10, White, 10000, 10000},
+    {EXACTLY_10000 " W 10,10", 9, 10, Black, 1015, 1015},  // no veto
 };
 
 TEST_F(Ai, CellValuesAtBothLevels) {
@@ -50,21 +64,52 @@ TEST_F(Ai, CellValuesAtBothLevels) {
         for (int level : {0, 1}) {
             options.level = level;
             EXPECT_EQ(level ? c.god : c.man, EvaluateCell(c.x, c.y, c.colour))
-                << c.position << " at " << c.x << "," << c.y << " level " << level;
+                << c.position << ": cell (" << c.x << "," << c.y << ") at " << (level ? "God" : "Man");
             EXPECT_EQ(before, BoardSnapshot()) << c.position;
         }
     }
-    SetPosition(kPositionA);  // computer Black: White, now the opponent, is rated on its scale and never vetoed
+    // The computer Black: White, now the opponent, is rated on the opponent's scale and never vetoed.
+    SetPosition(kPositionA);
     options.computerColour = Black;
     EXPECT_EQ(12, EvaluateCell(12, 11, White));
+}
+
+// God vetoes the computer's moves worth less than 10000 that leave the opponent a cell worth more than 1000
+// at an end of one of their runs; moves worth 10000 or more stand whatever they leave.
+const struct {
+    const char* name;
+    const char* position;
+    int x, y;
+    int unvetoed;  // the cell's value with no threat near it
+    int expected;
+} kVetoCases[] = {
+    {"an open four is kept though Black's (12,11) would make five",
+     "W 11,10 13,10 14,10  B 12,12 12,13 12,14 12,15", 12, 10, 10012, 10012},
+    {"a gapped-four cross is vetoed: Black's (9,10) would make five",
+     "W 11,10 13,10 14,10 10,11 10,13 10,14  B 5,10 6,10 7,10 8,10 3,3 3,5 16,16", 10, 10, 4012, 0},
+};
+
+TEST_F(Ai, GodVetoesOnlyMovesWorthLessThan10000) {
+    options.level = 1;
+    for (const auto& c : kVetoCases) {
+        SetPosition(c.position);
+        Board[c.x][c.y] = White;
+        ASSERT_TRUE(ThreatAtRunEnds(c.x, c.y)) << c.name << ": Black has no threat at a run end";
+        Board[c.x][c.y] = Empty;
+        const int got = EvaluateCell(c.x, c.y, White);
+        EXPECT_EQ(c.expected, got) << c.name << ": cell (" << c.x << "," << c.y << ") worth " << c.unvetoed
+                                   << " without the threat: expected " << c.expected << ", got " << got;
+    }
 }
 
 // How many times NextRandom has run since the generator's start.
 int DrawsSinceStart() {
     const uint32_t reached = randomState;
     randomState = 1;
-    for (int n = 0; n < 100000; n++, NextRandom())
+    for (int n = 0; n < 100000; n++) {
         if (randomState == reached) return n;
+        NextRandom();
+    }
     return -1;
 }
 
@@ -77,20 +122,26 @@ std::string At(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_
 // White (the computer) to move, at both levels: its answer and the draws it took; the board stays.
 const struct { const char* position; int moves, allowDoubleThree; const char* answer; } kMoveCases[] = {
     {"", 0, 0, "10,10 after 0"}, {"B 10,10", 1, 0, "11,10 after 149"},  // the opening; the reply
-    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 0, "8,9 after 26"},  // (10,10): two open threes,
-    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 1, "10,10 after 22"},  // taken only while allowed
+    // (10,10) makes two open threes: taken only while they are allowed.
+    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 0, "8,9 after 26"},
+    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 1, "10,10 after 22"},
 };
 
 TEST_F(Ai, AnswersAndDrawsAtBothLevels) {
     for (const auto& c : kMoveCases)
         for (int level : {0, 1}) {
             SetPosition(c.position);
-            moveCount = c.moves, Phase = White, randomState = 1;
-            options.level = level, options.allowDoubleThree = c.allowDoubleThree;
+            moveCount = c.moves;
+            Phase = kPhaseWhite;
+            randomState = 1;
+            options.level = level;
+            options.allowDoubleThree = c.allowDoubleThree;
             const std::string before = BoardSnapshot();
-            int32_t x = 0, y = 0;
+            int32_t x = 0;
+            int32_t y = 0;
             ASSERT_TRUE(ChooseComputerMove(x, y));
-            EXPECT_EQ(c.answer, At(x, y) + " after " + std::to_string(DrawsSinceStart())) << c.position << level;
+            EXPECT_EQ(c.answer, At(x, y) + " after " + std::to_string(DrawsSinceStart()))
+                << c.position << ": the move and the random draws taken at level " << level;
             EXPECT_EQ(before, BoardSnapshot()) << c.position;
         }
 }
@@ -99,27 +150,43 @@ TEST_F(Ai, AnswersAndDrawsAtBothLevels) {
 TEST_F(Ai, OnlyAnEmptyCellQualifies) {
     for (int x = 1; x <= 19; x++)
         for (int y = 1; y <= 19; y++) Board[x][y] = (x / 2 + y) % 2 ? Black : White;
-    moveCount = 361, Phase = White, randomState = 12345;
-    int32_t x = -7, y = 42;
+    moveCount = kMaxMoves;
+    Phase = kPhaseWhite;
+    randomState = 12345;
+    int32_t x = -7;
+    int32_t y = 42;
     EXPECT_FALSE(ChooseComputerMove(x, y));
-    EXPECT_EQ("-7,42 12345", At(x, y) + " " + std::to_string(randomState));
-    Board[19][19] = Empty, moveCount = 360;
+    EXPECT_EQ("-7,42", At(x, y)) << "a full board: the outputs stay";
+    EXPECT_EQ(12345u, randomState) << "a full board: no random draw";
+    Board[19][19] = Empty;
+    moveCount = kMaxMoves - 1;
     EXPECT_TRUE(ChooseComputerMove(x, y));
-    EXPECT_EQ("19,19 12345", At(x, y) + " " + std::to_string(randomState));
+    EXPECT_EQ("19,19", At(x, y)) << "the one empty cell";
+    EXPECT_EQ(12345u, randomState) << "one empty cell: no random draw";
 }
 
 // The computer on both sides from the empty board, the generator running on: moves, winner and an FNV-1a
 // checksum of the moves, at Man and God with the double three banned and allowed.
 TEST_F(Ai, SelfPlaySignature) {
-    const char* const expected[4] = {"42 2 362551284", "30 2 3490211661", "26 2 4241395772", "26 2 4241395772"};
+    const char* const expected[4] = {"42 2 362551284", "30 2 3490211661",  // Man
+                                     "26 2 4241395772", "26 2 4241395772"};  // God
     for (int s = 0; s < 4; s++) {
         ResetGame();
-        options.level = s / 2, options.allowDoubleThree = s % 2, randomState = 1;
+        options.level = s / 2;
+        options.allowDoubleThree = s % 2;
+        randomState = 1;
         uint32_t checksum = 2166136261u;
-        int32_t x = 0, y = 0;
-        while (Phase != 4 && (options.computerColour = Phase, ChooseComputerMove(x, y)))
-            PlaceStone(nullptr, x, y), checksum = (checksum ^ (uint32_t)(x * 32 + y)) * 16777619u;
-        EXPECT_EQ(expected[s], std::to_string(moveCount) + " " + std::to_string(winnerColour) + " " +
-                                   std::to_string(checksum)) << "level " << s / 2 << " double three " << s % 2;
+        int32_t x = 0;
+        int32_t y = 0;
+        while (!IsGameOver()) {
+            options.computerColour = Phase;
+            if (!ChooseComputerMove(x, y)) break;
+            PlaceStone(nullptr, x, y);
+            checksum = (checksum ^ (uint32_t)(x * 32 + y)) * 16777619u;
+        }
+        const std::string got = std::to_string(moveCount) + " " + std::to_string(winnerColour) + " " +
+                                std::to_string(checksum);
+        EXPECT_EQ(expected[s], got) << "moves, winner and checksum at level " << s / 2 << ", double three "
+                                    << (s % 2 ? "allowed" : "banned");
     }
 }

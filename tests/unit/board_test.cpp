@@ -31,7 +31,8 @@ std::string RecordText() {
 
 std::string CellsText(const std::vector<CellPosition>& cells) {
     std::string text;
-    for (const CellPosition& cell : cells) text += "(" + std::to_string(cell.x) + "," + std::to_string(cell.y) + ")";
+    for (const CellPosition& cell : cells)
+        text += "(" + std::to_string(cell.x) + "," + std::to_string(cell.y) + ")";
     return text;
 }
 
@@ -111,8 +112,8 @@ const struct {
     {"Undo from one stone", 3, {kUndo, kUndo}, 0, kPhaseBlack, "10,10", "", "(10,11)(11,10)(10,10)"},
     {"Redo after two Undos", 3, {kUndo, kUndo, kRedo}, 2, kPhaseBlack, "10,10 11,10 10,11",
      "B 10,10 W 11,10", "(10,11)(11,10)(10,10)(10,10)(11,10)"},
-    {"Redo until none is left", 3, {kUndo, kUndo, kRedo, kRedo, kRedo}, 3, kPhaseWhite, "10,10 11,10 10,11 end",
-     "B 10,10 10,11 W 11,10", "(10,11)(11,10)(10,10)(10,10)(11,10)(10,11)"},
+    {"Redo until none is left", 3, {kUndo, kUndo, kRedo, kRedo, kRedo}, 3, kPhaseWhite,
+     "10,10 11,10 10,11 end", "B 10,10 10,11 W 11,10", "(10,11)(11,10)(10,10)(10,10)(11,10)(10,11)"},
     {"a stone after Undo cuts off Redo", 3, {kUndo, kStoneOn9x9, kRedo}, 2, kPhaseBlack, "10,10 9,9 end",
      "B 10,10 W 9,9", "(10,11)(11,10)(9,9)"},
     {"Undo and Redo with no stones", 0, {kUndo, kRedo}, 0, kPhaseBlack, "end", "", ""},
@@ -137,7 +138,8 @@ TEST_F(BoardTest, UndoAndRedoFollowTheRecord) {
         EXPECT_EQ(c.phase, Phase) << c.name << ": phase";
         EXPECT_EQ(c.record, RecordText()) << c.name << ": record";
         EXPECT_EQ(c.repainted, CellsText(platformRecord.invalidatedCells)) << c.name << ": cells repainted";
-        EXPECT_EQ(stonesPlaced, (int)platformRecord.soundsPlayed.size()) << c.name << ": only new stones sound";
+        EXPECT_EQ(stonesPlaced, (int)platformRecord.soundsPlayed.size())
+            << c.name << ": sounds (new stones only)";
         const std::string board = BoardSnapshot();
         SetPosition(c.position);
         EXPECT_EQ(BoardSnapshot(), board) << c.name << ": the stones on the board";
