@@ -1,72 +1,113 @@
 // Run lengths, bridged runs, five detection and the double-three rule along the lines of the board.
+// Positions are written as in position.h: "B" or "W", then the stones' x,y.
 #include <gtest/gtest.h>
 
 #include "position.h"
 #include "rules/double_three.h"
 #include "rules/lines.h"
 
-// Solid and bridged run lengths with their open ends, from the stone named along Direction d.
-const struct { const char* position; int x, y, d, solid, solidOpen, gapped, gappedOpen; } kRunCases[] = {
-    {"B 1,10 2,10 3,10", 1, 10, 1, 3, 1, 3, 1},                // the Wall at column 0 closes one end
-    {"B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 1, 3, 0, 0, 0},   // closed both sides: gapped reading 0
-    {"B 7,10 8,10 9,10 W 10,10", 7, 10, 1, 3, 1, 3, 1},        // the backward reading decides
-    {"B 6,10 7,10 9,10", 7, 10, 1, 2, 2, 3, 2},                // one gap bridged
-    {"B 6,10 8,10 10,10", 8, 10, 1, 1, 2, 2, 2},               // only one gap per reading
-    {"B 7,10 8,10 W 10,10", 7, 10, 1, 2, 2, 2, 1},             // a tie takes the forward reading
-    {"B 6,10 7,10 10,10", 6, 10, 1, 2, 2, 2, 2},               // two Empty cells are not bridged
-    {"B 1,1", 1, 1, 4, 1, 0, 0, 0},                            // corner, down-left: Wall both sides
-    {"B 5,5 6,6 8,8", 5, 5, 2, 2, 2, 3, 2},                    // the diagonal walks the same way
+// Solid and bridged run lengths with their open ends, measured from the stone at (x, y) along Direction d.
+struct RunCase {
+    const char* name;
+    const char* position;
+    int x, y, d;
+    int solid, solidOpenEnds;
+    int gapped, gappedOpenEnds;
+};
+
+const RunCase kRunCases[] = {
+    {"the wall at column 0 closes one end", "B 1,10 2,10 3,10", 1, 10, 1, 3, 1, 3, 1},
+    {"closed on both sides: the gapped reading is 0", "B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 1, 3, 0, 0, 0},
+    {"the backward reading decides", "B 7,10 8,10 9,10 W 10,10", 7, 10, 1, 3, 1, 3, 1},
+    {"one gap is bridged", "B 6,10 7,10 9,10", 7, 10, 1, 2, 2, 3, 2},
+    {"only one gap per reading", "B 6,10 8,10 10,10", 8, 10, 1, 1, 2, 2, 2},
+    {"a tie takes the forward reading", "B 7,10 8,10 W 10,10", 7, 10, 1, 2, 2, 2, 1},
+    {"two empty cells are not bridged", "B 6,10 7,10 10,10", 6, 10, 1, 2, 2, 2, 2},
+    {"corner, down-left: wall on both sides", "B 1,1", 1, 1, 4, 1, 0, 0, 0},
+    {"the diagonal walks the same way", "B 5,5 6,6 8,8", 5, 5, 2, 2, 2, 3, 2},
 };
 
 TEST(RunLength, MeasuresSolidAndBridgedRuns) {
-    for (const auto& c : kRunCases) {
+    for (const RunCase& c : kRunCases) {
         SetPosition(c.position);
-        int32_t solidOpen = -1, gappedOpen = -1;
-        const std::vector<int32_t> got{RunLength(c.x, c.y, c.d, solidOpen), solidOpen,  // braces: left to right
-                                       GappedRunLength(c.x, c.y, c.d, gappedOpen), gappedOpen};
-        EXPECT_EQ((std::vector<int32_t>{c.solid, c.solidOpen, c.gapped, c.gappedOpen}), got) << c.position;
+        int32_t solidOpenEnds = -1;
+        int32_t gappedOpenEnds = -1;
+        const int32_t solid = RunLength(c.x, c.y, c.d, solidOpenEnds);
+        const int32_t gapped = GappedRunLength(c.x, c.y, c.d, gappedOpenEnds);
+        EXPECT_EQ(c.solid, solid) << c.name << ": solid run length";
+        EXPECT_EQ(c.solidOpenEnds, solidOpenEnds) << c.name << ": solid run's open ends";
+        EXPECT_EQ(c.gapped, gapped) << c.name << ": bridged run length";
+        EXPECT_EQ(c.gappedOpenEnds, gappedOpenEnds) << c.name << ": bridged run's open ends";
     }
 }
 
-// Exactly five stones in a line, found in direction order, moving (x, y) to the first stone.
-const struct { const char* position; int x, y, expected, firstX, firstY; } kFiveCases[] = {
-    {"B 1,10 2,10 3,10 4,10 5,10", 3, 10, 1, 1, 10}, {"B 1,1 2,1 3,1 4,1", 4, 1, 0, 4, 1},  // five; four
-    {"B 4,10 5,10 6,10 7,10 8,10 9,10", 6, 10, 0, 6, 10},                 // six is no five; x, y stay
-    {"W 3,10 9,10 B 4,10 5,10 6,10 7,10 8,10", 8, 10, 1, 4, 10},          // closed at both ends
-    {"B 6,10 7,10 8,10 9,10 10,10 10,6 10,7 10,8 10,9", 10, 10, 1, 6, 10},  // row before column
-    {"B 10,3 9,4 8,5 7,6 6,7", 8, 5, 4, 10, 3},                           // down-left: upper-right end
-    {"W 2,15 2,16 2,17 2,18 2,19", 2, 19, 3, 2, 15}, {"W 15,15 16,16 17,17 18,18 19,19", 17, 17, 2, 15, 15},
-    {"B 4,10 5,10 6,10 7,10 8,10 9,10 6,11 6,12 6,13 6,14", 6, 10, 3, 6, 10},  // a six hides no five
+// Exactly five stones in a line, found in direction order; FindFive moves (x, y) to the five's first stone.
+struct FiveCase {
+    const char* name;
+    const char* position;
+    int x, y;
+    int direction;  // 0: no five
+    int firstX, firstY;
+};
+
+const FiveCase kFiveCases[] = {
+    {"five along the row", "B 1,10 2,10 3,10 4,10 5,10", 3, 10, 1, 1, 10},
+    {"four is no five", "B 1,1 2,1 3,1 4,1", 4, 1, 0, 4, 1},
+    {"six is no five, and x, y stay", "B 4,10 5,10 6,10 7,10 8,10 9,10", 6, 10, 0, 6, 10},
+    {"closed at both ends still wins", "W 3,10 9,10 B 4,10 5,10 6,10 7,10 8,10", 8, 10, 1, 4, 10},
+    {"the row is found before the column",
+     "B 6,10 7,10 8,10 9,10 10,10 10,6 10,7 10,8 10,9", 10, 10, 1, 6, 10},
+    {"down-left: the first stone is the upper-right end", "B 10,3 9,4 8,5 7,6 6,7", 8, 5, 4, 10, 3},
+    {"a column against the bottom wall", "W 2,15 2,16 2,17 2,18 2,19", 2, 19, 3, 2, 15},
+    {"a diagonal into the corner", "W 15,15 16,16 17,17 18,18 19,19", 17, 17, 2, 15, 15},
+    {"a six in the row hides no five in the column",
+     "B 4,10 5,10 6,10 7,10 8,10 9,10 6,11 6,12 6,13 6,14", 6, 10, 3, 6, 10},
 };
 
 TEST(FindFive, FindsExactlyFiveAndItsFirstStone) {
-    for (const auto& c : kFiveCases) {
+    for (const FiveCase& c : kFiveCases) {
         SetPosition(c.position);
-        int32_t x = c.x, y = c.y;
-        EXPECT_EQ((std::vector<int32_t>{c.expected, c.firstX, c.firstY}), (std::vector<int32_t>{FindFive(x, y), x, y}))
-            << c.position;
+        int32_t x = c.x;
+        int32_t y = c.y;
+        const int32_t direction = FindFive(x, y);
+        EXPECT_EQ(c.direction, direction) << c.name << ": direction of the five";
+        EXPECT_EQ(c.firstX, x) << c.name << ": x of the first stone";
+        EXPECT_EQ(c.firstY, y) << c.name << ": y of the first stone";
     }
 }
 
-// Two open threes through the cell for the side to move; the temporary stone goes again.
-const struct { const char* position; int x, y, phase, expected; } kDoubleThreeCases[] = {
-    {"B 8,10 9,10 10,8 10,9", 10, 10, 1, 1}, {"B 8,10 9,10", 10, 10, 1, 0},  // two open threes; a single one
-    {"B 8,10 9,10 10,8 10,9 W 11,10", 10, 10, 1, 0},             // row three closed
-    {"B 8,10 9,10 10,8 10,9 W 6,10 10,6", 10, 10, 1, 1},          // two past the ends is not looked at
-    {"B 9,10 11,10 10,9 10,11", 10, 10, 1, 1}, {"B 9,9 11,11 10,8 10,9", 10, 10, 1, 1},  // in the middle; diagonal
-    {"B 7,10 8,10 9,10 10,8 10,9", 10, 10, 1, 0}, {"B 7,10 9,10 10,8 10,9", 10, 10, 1, 0},  // a four; a broken three
-    {"B 8,10 9,10 9,9 9,11", 10, 10, 1, 1},                       // second three through an old stone
-    {"B 1,10 2,10 3,8 3,9", 3, 10, 1, 0},                         // the wall closes the row three
-    {"B 6,10 7,10 8,10 9,10 10,8 10,9 11,11 12,12", 10, 10, 1, 1},  // no look for fives
-    {"W 8,10 9,10 10,8 10,9", 10, 10, 2, 1}, {"W 8,10 9,10 10,8 10,9", 10, 10, 1, 0},  // only the side to move's
+// Two open threes through the cell for the side to move; the trial stone is taken away again.
+struct DoubleThreeCase {
+    const char* name;
+    const char* position;
+    int x, y;
+    int sideToMove;
+    bool doubleThree;
+};
+
+const DoubleThreeCase kDoubleThreeCases[] = {
+    {"two open threes", "B 8,10 9,10 10,8 10,9", 10, 10, Black, true},
+    {"a single open three", "B 8,10 9,10", 10, 10, Black, false},
+    {"the row three is closed", "B 8,10 9,10 10,8 10,9 W 11,10", 10, 10, Black, false},
+    {"stones two past the ends are not looked at", "B 8,10 9,10 10,8 10,9 W 6,10 10,6", 10, 10, Black, true},
+    {"the move in the middle of both threes", "B 9,10 11,10 10,9 10,11", 10, 10, Black, true},
+    {"a diagonal three", "B 9,9 11,11 10,8 10,9", 10, 10, Black, true},
+    {"a four is no three", "B 7,10 8,10 9,10 10,8 10,9", 10, 10, Black, false},
+    {"a broken three is no three", "B 7,10 9,10 10,8 10,9", 10, 10, Black, false},
+    {"the second three runs through an old stone", "B 8,10 9,10 9,9 9,11", 10, 10, Black, true},
+    {"the wall closes the row three", "B 1,10 2,10 3,8 3,9", 3, 10, Black, false},
+    {"a five made by the same move is not looked at",
+     "B 6,10 7,10 8,10 9,10 10,8 10,9 11,11 12,12", 10, 10, Black, true},
+    {"White's threes with White to move", "W 8,10 9,10 10,8 10,9", 10, 10, White, true},
+    {"White's threes with Black to move", "W 8,10 9,10 10,8 10,9", 10, 10, Black, false},
 };
 
 TEST(IsDoubleThree, AnswersForTheSideToMoveAndRestoresTheCell) {
-    for (const auto& c : kDoubleThreeCases) {
+    for (const DoubleThreeCase& c : kDoubleThreeCases) {
         SetPosition(c.position);
-        Phase = c.phase;
+        Phase = c.sideToMove;
         const std::string before = BoardSnapshot();
-        EXPECT_EQ(c.expected, IsDoubleThree(c.x, c.y)) << c.position << " Phase " << c.phase;
-        EXPECT_EQ(before, BoardSnapshot()) << c.position;
+        EXPECT_EQ(c.doubleThree, IsDoubleThree(c.x, c.y) != 0) << c.name;
+        EXPECT_EQ(before, BoardSnapshot()) << c.name << ": the board after the test";
     }
 }
