@@ -149,7 +149,8 @@ static HWND ReportStartFailure(const char* step, DWORD error) {
 }
 
 HWND StartProgram(HINSTANCE instance, int showCommand) {
-    if (!RegisterMainWindowClass(instance)) return ReportStartFailure("registering the window class", GetLastError());
+    if (!RegisterMainWindowClass(instance))
+        return ReportStartFailure("registering the window class", GetLastError());
     HWND window = CreateMainWindow(instance);
     if (window == NULL) return ReportStartFailure("creating the main window", GetLastError());
     InitCommonControls();

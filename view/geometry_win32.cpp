@@ -52,7 +52,8 @@ void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size) {
     // Enough to see and drag: a caption's height, a smallest window's width.
     WindowSize grip = {GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYCAPTION)};
     RECT work;
-    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) && WindowShowsOn(x, y, size, ScreenRectOf(work), grip))
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) &&
+        WindowShowsOn(x, y, size, ScreenRectOf(work), grip))
         return;
     RECT window = {x, y, Clamped(int64_t(x) + size.width), Clamped(int64_t(y) + size.height)};
     MONITORINFO monitor = {};

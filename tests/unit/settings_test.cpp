@@ -105,8 +105,9 @@ TEST(SettingsFile, StoredValuesLoadAndFallbacksAreRewritten) {
 
 // The fields that differ, by name: "speed expected 0, got 1; ". Empty when all are equal.
 std::string Differences(const Options& expected, const Options& got) {
-    static const char* const kNames[13] = {"level", "computerColour", "gameMode", "speed", "allowDoubleThree",
-        "continuousPlay", "markPrevious", "sound", "statusBar", "windowX", "windowY", "sizeIndex", "windowHeight"};
+    static const char* const kNames[13] = {"level", "computerColour", "gameMode", "speed",
+        "allowDoubleThree", "continuousPlay", "markPrevious", "sound", "statusBar", "windowX", "windowY",
+        "sizeIndex", "windowHeight"};
     std::string text;
     for (int f = 0; f < 13; f++)
         if (expected.*kFields[f] != got.*kFields[f])

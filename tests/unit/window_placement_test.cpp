@@ -28,7 +28,7 @@ TEST(WindowPlacement, StoredPositionIsUsableOnlyWithAGripOnTheArea) {
     for (const auto& row : rows)
         EXPECT_EQ(row.shows, WindowShowsOn(row.x, row.y, small, area, grip)) << row.what;
     const ScreenRect secondMonitor = {1024, -200, 2304, 824};
-    EXPECT_TRUE(WindowShowsOn(1500, -100, small, secondMonitor, grip)) << "on a second monitor above the first";
+    EXPECT_TRUE(WindowShowsOn(1500, -100, small, secondMonitor, grip)) << "on a second monitor, higher up";
 }
 
 // A frame of 8 x 46: the smallest Free window shows a board of 116 x 116 (+20 for the status bar).

@@ -16,10 +16,10 @@ static HANDLE saving;
 static decltype(&WriteFile) realWriteFile;
 static decltype(&FlushFileBuffers) realFlushFileBuffers;
 static decltype(&MoveFileExA) realMoveFileExA;
-static BOOL WINAPI SlowWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
+static BOOL WINAPI SlowWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED at) {
     SetEvent(saving);
     Sleep(kStepDelay);
-    return realWriteFile(file, data, size, written, overlapped);
+    return realWriteFile(file, data, size, written, at);
 }
 static BOOL WINAPI SlowFlushFileBuffers(HANDLE file) {
     Sleep(kStepDelay);
@@ -85,7 +85,8 @@ static const char* RunAndKill(int killAfter, const BYTE oldBytes[kSettingsFileSi
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION game = {};
-    if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &game)) return "no game";
+    if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &game))
+        return "no game";
     const char* held = "no window";
     if (WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0) {
         HWND window = FindWindowA("Kivrano", NULL);
@@ -135,10 +136,11 @@ int main(int argc, char** argv) {
         oldCount += strcmp(held, "old") == 0;
         newCount += strcmp(held, "new") == 0;
         if (run.expected)
-            ok(strcmp(held, run.expected) == 0, "%s: expected the %s file, got %s", run.what, run.expected, held);
+            ok(strcmp(held, run.expected) == 0, "%s: expected the %s file, got %s", run.what, run.expected,
+               held);
         else
-            ok(strcmp(held, "old") == 0 || strcmp(held, "new") == 0, "%s: expected the old or the new file, got %s",
-               run.what, held);
+            ok(strcmp(held, "old") == 0 || strcmp(held, "new") == 0,
+               "%s: expected the old or the new file, got %s", run.what, held);
     }
     ok(GetFileAttributesA(kNewSettingsFileName) == INVALID_FILE_ATTRIBUTES,
        "after the run not killed: expected no new file left beside the settings file");

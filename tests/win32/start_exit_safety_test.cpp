@@ -41,7 +41,8 @@ static FileContent ReadFileContent(const char* name) {
     return content;
 }
 static bool SameContent(const FileContent& a, const FileContent& b) {
-    return a.size == b.size && memcmp(a.bytes, b.bytes, a.size) == 0 && CompareFileTime(&a.written, &b.written) == 0;
+    return a.size == b.size && memcmp(a.bytes, b.bytes, a.size) == 0 &&
+           CompareFileTime(&a.written, &b.written) == 0;
 }
 static bool FileThere(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
 
@@ -50,12 +51,13 @@ static std::string StoredDifferences(const Options& expected) {
     FileContent content = ReadFileContent(kSettingsFileName);
     if (content.size != (DWORD)kSettingsFileSize) return "size " + std::to_string(content.size) + "; ";
     Options got = DecodeSettings(content.bytes);
-    const struct { const char* name; int32_t Options::*field; } kFields[] = {{"level", &Options::level},
-        {"computerColour", &Options::computerColour}, {"gameMode", &Options::gameMode}, {"speed", &Options::speed},
+    const struct { const char* name; int32_t Options::*field; } kFields[] = {
+        {"level", &Options::level}, {"computerColour", &Options::computerColour},
+        {"gameMode", &Options::gameMode}, {"speed", &Options::speed},
         {"allowDoubleThree", &Options::allowDoubleThree}, {"continuousPlay", &Options::continuousPlay},
-        {"markPrevious", &Options::markPrevious}, {"sound", &Options::sound}, {"statusBar", &Options::statusBar},
-        {"windowX", &Options::windowX}, {"windowY", &Options::windowY}, {"sizeIndex", &Options::sizeIndex},
-        {"windowHeight", &Options::windowHeight}};
+        {"markPrevious", &Options::markPrevious}, {"sound", &Options::sound},
+        {"statusBar", &Options::statusBar}, {"windowX", &Options::windowX}, {"windowY", &Options::windowY},
+        {"sizeIndex", &Options::sizeIndex}, {"windowHeight", &Options::windowHeight}};
     std::string text;
     for (const auto& f : kFields)
         if (expected.*f.field != got.*f.field)
@@ -95,15 +97,15 @@ static void WindowStartsWhereItCanBeReached() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     if (screenWidth >= 5000 || screenHeight >= 5000 || screenHeight < 600) {
-        printf("skipped: the placement rows need a screen 600 to 4999 pixels each way, got %d x %d\n", screenWidth,
-               screenHeight);
+        printf("skipped: the placement rows need a screen 600 to 4999 pixels each way, got %d x %d\n",
+               screenWidth, screenHeight);
         return;
     }
     const struct { const char* what; int x, y, sizeRecord, height; bool kept; } rows[] = {
         {"Small at 5000,5000", 5000, 5000, 1, 528, false},
         {"Small at -5000,-5000", -5000, -5000, 1, 528, false},
         {"Small 40 pixels left of the screen", -40, 50, 1, 528, true},
-        {"Small with 200 x 60 pixels on the work area", (int)work.right - 200, (int)work.bottom - 60, 1, 528, true},
+        {"Small, 200 x 60 on the work area", (int)work.right - 200, (int)work.bottom - 60, 1, 528, true},
         {"Free 700 x 500", 40, 30, 700, 500, true},
         {"Free 700 wide, 0 high", 40, 30, 700, 0, true},
         {"Free 5 x 5", 40, 30, 5, 5, true},
@@ -122,17 +124,19 @@ static void WindowStartsWhereItCanBeReached() {
             ok(r.left == row.x, "%s: left expected %d, got %ld", row.what, row.x, r.left);
             ok(r.top == row.y, "%s: top expected %d, got %ld", row.what, row.y, r.top);
         } else {
-            ok(r.left >= 0 && r.right <= screenWidth, "%s: expected on screen, got left %ld right %ld", row.what,
-               r.left, r.right);
-            ok(r.top >= 0 && r.bottom <= screenHeight, "%s: expected on screen, got top %ld bottom %ld", row.what,
-               r.top, r.bottom);
+            ok(r.left >= 0 && r.right <= screenWidth, "%s: expected on screen, got left %ld right %ld",
+               row.what, r.left, r.right);
+            ok(r.top >= 0 && r.bottom <= screenHeight, "%s: expected on screen, got top %ld bottom %ld",
+               row.what, r.top, r.bottom);
         }
         const bool free = row.sizeRecord > 4;
         const bool roomy = !free || (row.sizeRecord >= 300 && row.height >= 300);
         if (roomy) {
             const int width = free ? row.sizeRecord : 470, height = free ? row.height : 528;
-            ok(r.right - r.left == width, "%s: width expected %d, got %ld", row.what, width, r.right - r.left);
-            ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", row.what, height, r.bottom - r.top);
+            ok(r.right - r.left == width, "%s: width expected %d, got %ld", row.what, width,
+               r.right - r.left);
+            ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", row.what, height,
+               r.bottom - r.top);
         } else {
             ok(r.right - r.left >= row.sizeRecord, "%s: width expected at least %d, got %ld", row.what,
                row.sizeRecord, r.right - r.left);
@@ -202,7 +206,8 @@ static void StartUpFailuresAreReported() {
     const struct { const char* what; const char* vetoedClass; const char* text; } steps[] = {
         {"class taken", NULL, "Kivrano cannot start: registering the window class failed (error 1410)."},
         {"main window refused", "Kivrano", "Kivrano cannot start: creating the main window failed (error "},
-        {"status bar refused", "msctls_statusbar32", "Kivrano cannot start: creating the status bar failed (error "},
+        {"status bar refused", "msctls_statusbar32",
+         "Kivrano cannot start: creating the status bar failed (error "},
     };
     HINSTANCE instance = GetModuleHandleA(NULL);
     for (const auto& step : steps) {
@@ -223,9 +228,10 @@ static void StartUpFailuresAreReported() {
         MSG quit;
         ok(result == 0, "%s: WinMain expected 0, got %d", step.what, result);
         ok(shownCount == 1, "%s: message boxes expected 1, got %d", step.what, shownCount);
-        ok(strncmp(shownText, step.text, strlen(step.text)) == 0, "%s: message expected to begin \"%s\", got \"%s\"",
-           step.what, step.text, shownText);
-        ok(!PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE), "%s: expected no quit message", step.what);
+        ok(strncmp(shownText, step.text, strlen(step.text)) == 0,
+           "%s: message expected to begin \"%s\", got \"%s\"", step.what, step.text, shownText);
+        ok(!PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE), "%s: expected no quit message",
+           step.what);
         ok(!FindWindowA("Kivrano", NULL), "%s: expected no window left", step.what);
         ok(SameContent(before, ReadFileContent(kSettingsFileName)),
            "%s: expected the settings file's bytes and time stamp kept", step.what);
