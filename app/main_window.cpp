@@ -37,15 +37,25 @@ static void RunTimer(HWND window, WPARAM timer) {
     }
 }
 
-static void SaveAndQuit(HWND window) {
-    // A window whose start-up failed was never shown: nothing to save and
-    // no message loop to end.
-    if (statusBarWindow == NULL) return;
+// Set once this run's options are saved: the end of the session and the
+// window's destruction both save, and only the first one writes.
+static bool optionsSaved = false;
+
+static void SaveOptions(HWND window) {
+    // A window whose start-up failed was never shown: nothing to save.
+    if (statusBarWindow == NULL || optionsSaved) return;
+    optionsSaved = true;
     RECT rect;
     GetWindowRect(window, &rect);
     // A Free window stores its width where a fixed one stores its size.
     int32_t sizeRecord = options.sizeIndex > 4 ? rect.right - rect.left : options.sizeIndex;
     SaveSettings(rect.left, rect.top, sizeRecord, rect.bottom - rect.top);
+}
+
+static void SaveAndQuit(HWND window) {
+    // A window whose start-up failed has no message loop to end.
+    if (statusBarWindow == NULL) return;
+    SaveOptions(window);
     statusBarWindow = NULL;  // it goes with its parent
     PostQuitMessage(0);
 }
@@ -57,6 +67,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_DESTROY:
         SaveAndQuit(window);
+        return 0;
+    case WM_ENDSESSION:
+        // Logging off or shutting down ends the process without WM_DESTROY.
+        if (wParam) SaveOptions(window);
         return 0;
     case WM_MOVE:
         SnapToScreenEdges(window);
@@ -99,23 +113,23 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 HWND CreateMainWindow(HINSTANCE instance) {
     DWORD style = WS_OVERLAPPEDWINDOW;
     LoadSettings();
-    int32_t width = 0;
-    int32_t height = 0;
+    optionsSaved = false;
+    WindowSize size;
     if (options.sizeIndex > 4) {
         // Free: the size record is the window's width.
-        width = options.sizeIndex;
-        height = options.windowHeight;
+        size = FreeStartSize(options.sizeIndex, options.windowHeight);
         options.sizeIndex = 5;
     } else {
         style &= ~WS_MAXIMIZEBOX;
         style &= ~WS_THICKFRAME;
         if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
-        WindowSize size = WindowSizeFor(options.sizeIndex);
-        width = size.width;
-        height = size.height;
+        size = WindowSizeFor(options.sizeIndex);
     }
-    return CreateWindowExA(0, kClassName, "Kivrano", style, options.windowX, options.windowY, width, height, NULL,
-                           NULL, instance, NULL);
+    // A position stored for a monitor unplugged since would open the window
+    // where nobody can reach it.
+    ChooseStartPosition(options.windowX, options.windowY, size);
+    return CreateWindowExA(0, kClassName, "Kivrano", style, options.windowX, options.windowY, size.width,
+                           size.height, NULL, NULL, instance, NULL);
 }
 
 bool CreateStatusBar(HWND window, HINSTANCE instance) {
@@ -125,14 +139,25 @@ bool CreateStatusBar(HWND window, HINSTANCE instance) {
     return statusBarWindow != NULL;
 }
 
+// The program ends without a window then, so it says which step failed and
+// the system's error code.
+static HWND ReportStartFailure(const char* step, DWORD error) {
+    char text[160];
+    wsprintfA(text, "Kivrano cannot start: %s failed (error %lu).", step, error);
+    MessageBoxA(NULL, text, "Kivrano", MB_OK | MB_ICONERROR);
+    return NULL;
+}
+
 HWND StartProgram(HINSTANCE instance, int showCommand) {
-    if (!RegisterMainWindowClass(instance)) return NULL;
+    if (!RegisterMainWindowClass(instance))
+        return ReportStartFailure("registering the window class", GetLastError());
     HWND window = CreateMainWindow(instance);
-    if (window == NULL) return NULL;
+    if (window == NULL) return ReportStartFailure("creating the main window", GetLastError());
     InitCommonControls();
     if (!CreateStatusBar(window, instance)) {
+        DWORD error = GetLastError();
         DestroyWindow(window);
-        return NULL;
+        return ReportStartFailure("creating the status bar", error);
     }
     // The first paint runs AfterPaint: a computer playing Black opens here.
     ShowWindow(window, showCommand);

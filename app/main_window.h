@@ -16,8 +16,9 @@ HWND CreateMainWindow(HINSTANCE instance);
 // created.
 bool CreateStatusBar(HWND window, HINSTANCE instance);
 // Everything before the message loop: class, options, window, status bar,
-// first paint. NULL when any step fails; nothing is then left open and
-// nothing is saved.
+// first paint. NULL when any step fails, after a message box naming the
+// step and the system's error code; nothing is then left open and nothing
+// is saved.
 HWND StartProgram(HINSTANCE instance, int showCommand);
 // Until WM_QUIT; gives its wParam.
 int RunMessageLoop();

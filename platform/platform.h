@@ -35,6 +35,11 @@ void PlaySoundFile(const char* fileName);
 bool FileExists(const char* fileName);
 // Reads up to capacity bytes; the number read, or -1 when the file cannot be opened.
 int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity);
-// Creates or truncates the file and writes the bytes; false on any failure.
+// Creates or truncates the file and writes the bytes through to the disk;
+// false on any failure.
 bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size);
+// Puts the file replacement in the place of fileName in one step, so that
+// at every moment fileName is either the old whole file or the new one.
+// False on failure, when both files stay as they were.
+bool ReplaceFileNamed(const char* fileName, const char* replacement);
 void DeleteFileNamed(const char* fileName);

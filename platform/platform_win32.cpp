@@ -43,8 +43,14 @@ bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size) {
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     BOOL ok = WriteFile(file, data, (DWORD)size, &written, NULL);
+    // On the disk before anything takes it for a whole file.
+    ok = ok && FlushFileBuffers(file);
     CloseHandle(file);
     return ok && written == (DWORD)size;
+}
+
+bool ReplaceFileNamed(const char* fileName, const char* replacement) {
+    return MoveFileExA(replacement, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 void DeleteFileNamed(const char* fileName) {

@@ -1,5 +1,6 @@
 // The settings file "Kivrano.ini": 55 bytes in five 11-byte records, read
-// once at start-up and written at exit only when something changed.
+// once at start-up and written at exit only when something changed, through
+// a new file beside it that then takes its place.
 #pragma once
 
 #include <stdint.h>
@@ -10,6 +11,9 @@ const int32_t kSettingsRecordSize = 11;
 const int32_t kSettingsFileSize = 5 * kSettingsRecordSize;
 extern const uint8_t kSettingsMagic[2];  // 1, 46: version 1.46
 extern const char* const kSettingsFileName;
+// The new bytes are written here first; one left by a crash is ignored and
+// goes at the next exit.
+extern const char* const kNewSettingsFileName;
 
 // Loads the options from the file or the defaults, then rings the board
 // with Wall cells. Afterwards every option is within its range, so tables
@@ -17,6 +21,11 @@ extern const char* const kSettingsFileName;
 void LoadSettings();
 bool SettingsFileExists();
 void ApplyDefaultSettings();
+// A file that is there but cannot be opened (another program holds it, or
+// it may not be read) gives the defaults and is left as it is, now and at
+// exit. A file with a wrong header or too short is deleted.
 void ReadSettingsFile();
 // sizeRecord is sizeIndex (0..4) or, for a Free window, its outer width.
+// Nothing is written when the file holds these values already, or when it
+// could not be opened at start-up.
 void SaveSettings(int32_t windowX, int32_t windowY, int32_t sizeRecord, int32_t windowHeight);

@@ -4,6 +4,7 @@
 #include "view/board_geometry.h"
 #include "view/screen_snap.h"
 #include "view/status_bar_win32.h"
+#include "view/window_placement.h"
 #include "view/window_size.h"
 
 void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight) {
@@ -32,4 +33,43 @@ void SnapToScreenEdges(HWND window) {
     // nothing more is moved.
     if (left == outer.left && top == outer.top) return;
     MoveWindow(window, left, top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
+}
+
+static ScreenRect ScreenRectOf(const RECT& rect) {
+    ScreenRect area = {rect.left, rect.top, rect.right, rect.bottom};
+    return area;
+}
+
+static LONG Clamped(int64_t value) {
+    return (LONG)(value < INT32_MIN ? INT32_MIN : value > INT32_MAX ? INT32_MAX : value);
+}
+
+void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size) {
+    if (x == (int32_t)CW_USEDEFAULT) {
+        y = (int32_t)CW_USEDEFAULT;
+        return;
+    }
+    // Enough to see and drag: a caption's height, a smallest window's width.
+    WindowSize grip = {GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYCAPTION)};
+    RECT work;
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) &&
+        WindowShowsOn(x, y, size, ScreenRectOf(work), grip))
+        return;
+    RECT window = {x, y, Clamped(int64_t(x) + size.width), Clamped(int64_t(y) + size.height)};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor) &&
+        WindowShowsOn(x, y, size, ScreenRectOf(monitor.rcWork), grip))
+        return;
+    x = (int32_t)CW_USEDEFAULT;
+    y = (int32_t)CW_USEDEFAULT;
+}
+
+WindowSize FreeStartSize(int32_t width, int32_t height) {
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
+    // So narrow a window wraps its menu bar onto a second line.
+    WindowSize around = {frame.right - frame.left, frame.bottom - frame.top + GetSystemMetrics(SM_CYMENU)};
+    WindowSize stored = {width, height};
+    return FreeWindowSize(stored, around, options.statusBar);
 }

@@ -6,6 +6,8 @@
 
 #include <stdint.h>
 
+#include "view/window_size.h"
+
 // On WM_SIZE, with the client width and height (the message's low and high
 // words): recompute boardGeometry, then show the status bar and lay it out
 // when options.statusBar is on, or hide it. Safe before the status bar
@@ -16,3 +18,10 @@ bool SizeFitsScreen(int32_t sizeIndex);
 // On WM_MOVE: pull the window onto a screen edge it is within 4 pixels of;
 // it is moved only when its position changes.
 void SnapToScreenEdges(HWND window);
+// The stored position, or the platform's default (CW_USEDEFAULT for both)
+// when the window there would not show a title bar's worth of itself on
+// the work area nor on the nearest monitor's, for instance on a monitor
+// unplugged since. A stored x of CW_USEDEFAULT is the default already.
+void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size);
+// A stored Free size, raised where it would leave no room for the board.
+WindowSize FreeStartSize(int32_t width, int32_t height);

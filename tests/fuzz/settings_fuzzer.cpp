@@ -9,19 +9,26 @@
 
 #define CHECK(c) ((c) ? (void)0 : abort())
 
-static bool present;  // the one file
-static std::vector<uint8_t> bytes;
-bool FileExists(const char*) { return present; }
+static bool present;  // the settings file; the new one beside it lives only in `written`
+static std::vector<uint8_t> bytes, written;
+static bool IsSettingsFile(const char* name) { return strcmp(name, kSettingsFileName) == 0; }
+bool FileExists(const char* name) { return IsSettingsFile(name) && present; }
 int32_t ReadFileBytes(const char*, uint8_t* buffer, int32_t capacity) {
     int32_t n = bytes.size() < (size_t)capacity ? (int32_t)bytes.size() : capacity;
     if (n > 0) memcpy(buffer, bytes.data(), (size_t)n);
     return n;
 }
 bool WriteFileBytes(const char*, const uint8_t* data, int32_t size) {
-    bytes.assign(data, data + size);
+    written.assign(data, data + size);
+    return true;
+}
+bool ReplaceFileNamed(const char*, const char*) {
+    bytes = written;
     return present = true;
 }
-void DeleteFileNamed(const char*) { present = false; }
+void DeleteFileNamed(const char* name) {
+    if (IsSettingsFile(name)) present = false;
+}
 void InitWallRing() {}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,13 @@ struct PlatformRecord {
     std::map<std::string, std::vector<uint8_t>> files;
     std::vector<std::string> filesWritten;
     std::vector<std::string> filesDeleted;
-    bool failWrites = false;  // simulates a read-only file or directory
+    // Every write, replace and delete in order: "write Kivrano.ini.new",
+    // "replace Kivrano.ini by Kivrano.ini.new", "delete Kivrano.ini.new".
+    std::vector<std::string> fileSteps;
+    // There, but held by another program: cannot be opened, replaced or deleted.
+    std::set<std::string> heldFiles;
+    bool failWrites = false;    // simulates a read-only file or directory
+    bool failReplaces = false;  // simulates a replace the system refuses
 };
 
 extern PlatformRecord platformRecord;

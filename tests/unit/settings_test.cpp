@@ -102,3 +102,80 @@ TEST(SettingsFile, StoredValuesLoadAndFallbacksAreRewritten) {
     SaveSettings(options.windowX, options.windowY, options.sizeIndex, options.windowHeight);
     EXPECT_EQ(FileOf(loaded), platformRecord.files[kSettingsFileName]);
 }
+
+// The fields that differ, by name: "speed expected 0, got 1; ". Empty when all are equal.
+std::string Differences(const Options& expected, const Options& got) {
+    static const char* const kNames[13] = {"level", "computerColour", "gameMode", "speed",
+        "allowDoubleThree", "continuousPlay", "markPrevious", "sound", "statusBar", "windowX", "windowY",
+        "sizeIndex", "windowHeight"};
+    std::string text;
+    for (int f = 0; f < 13; f++)
+        if (expected.*kFields[f] != got.*kFields[f])
+            text += std::string(kNames[f]) + " expected " + std::to_string(expected.*kFields[f]) + ", got " +
+                    std::to_string(got.*kFields[f]) + "; ";
+    return text;
+}
+
+// Exit writes the new bytes beside the file and then replaces it in one step, so a crash leaves the old
+// whole file or the new one. A failed step leaves the old file; a file left by a crash is never read and
+// goes at the next exit; a file held by another program at start-up is left alone for the whole run.
+TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
+    const std::string write = "write Kivrano.ini.new", replace = "replace Kivrano.ini by Kivrano.ini.new",
+                      removeNew = "delete Kivrano.ini.new";
+    enum Outcome { OldFile, NewFile };
+    const struct {
+        const char* what;
+        bool leftover, held, failWrites, failReplaces, changed;
+        std::vector<std::string> steps;
+        Outcome file;
+    } cases[] = {
+        {"changed", false, false, false, false, true, {write, replace}, NewFile},
+        {"unchanged", false, false, false, false, false, {}, OldFile},
+        {"unchanged, new file left by a crash", true, false, false, false, false, {removeNew}, OldFile},
+        {"changed, new file left by a crash", true, false, false, false, true, {write, replace}, NewFile},
+        {"the write fails", false, false, true, false, true, {write, removeNew}, OldFile},
+        {"the replace fails", false, false, false, true, true, {write, replace, removeNew}, OldFile},
+        {"held by another program at start-up", false, true, false, false, true, {}, OldFile},
+    };
+    const Options old = Stored(100, 50, 2, 644), changed = {0, 2, 1, 0, 0, 0, 1, 1, 1, 100, 50, 1, 528};
+    const Options defaults = Stored(INT32_MIN, INT32_MIN, 2, 0);
+    for (const auto& c : cases) {
+        ResetPlatformRecord();
+        platformRecord.files[kSettingsFileName] = FileOf(old);
+        if (c.leftover) platformRecord.files[kNewSettingsFileName] = Bytes(20, 0x77);
+        if (c.held) platformRecord.heldFiles.insert(kSettingsFileName);
+        options.windowHeight = 0;
+        LoadSettings();
+        EXPECT_EQ("", Differences(c.held ? defaults : old, options)) << c.what << ": loaded";
+        platformRecord.heldFiles.clear();  // let go of after start-up
+        platformRecord.failWrites = c.failWrites;
+        platformRecord.failReplaces = c.failReplaces;
+        const Options exit = c.changed ? changed : old;
+        options.level = exit.level;
+        options.speed = exit.speed;
+        SaveSettings(exit.windowX, exit.windowY, exit.sizeIndex, exit.windowHeight);
+        EXPECT_EQ(c.steps, platformRecord.fileSteps) << c.what << ": steps";
+        EXPECT_TRUE(FileOf(c.file == NewFile ? changed : old) == platformRecord.files[kSettingsFileName])
+            << c.what << ": expected the " << (c.file == NewFile ? "new" : "old") << " file";
+        EXPECT_EQ(0u, platformRecord.files.count(kNewSettingsFileName)) << c.what << ": a new file left";
+    }
+}
+
+// Only a file that was read and found wrong is deleted: a missing one is created, a held one is not touched.
+TEST(SettingsFile, OnlyAWrongFileIsDeletedAtStartUp) {
+    const struct { const char* what; uint8_t second; int32_t size; bool held, deleted; } cases[] = {
+        {"wrong header 1.47", 47, 55, false, true}, {"54 bytes", 46, 54, false, true},
+        {"held, right header", 46, 55, true, false}, {"held, wrong header", 47, 55, true, false},
+    };
+    for (const auto& c : cases) {
+        ResetPlatformRecord();
+        Bytes file = FileOf(Stored(100, 50, 2, 644));
+        file[1] = c.second;
+        file.resize((size_t)c.size);
+        platformRecord.files[kSettingsFileName] = file;
+        if (c.held) platformRecord.heldFiles.insert(kSettingsFileName);
+        LoadSettings();
+        EXPECT_EQ("", Differences(Stored(INT32_MIN, INT32_MIN, 2, options.windowHeight), options)) << c.what;
+        EXPECT_EQ(c.deleted, platformRecord.filesDeleted.size() == 1) << c.what << ": deleted";
+    }
+}

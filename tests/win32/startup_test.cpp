@@ -1,4 +1,4 @@
-// The resources; the real game started from stored options and exited, and WinMain failing to create its windows.
+// The resources; the real game started from stored options and exited (refused start-up steps: start_exit_safety).
 #include "app/win_main.cpp"
 
 #include "game_window.h"
@@ -88,28 +88,6 @@ static void StartsAsStored() {
     }
 }
 
-// The main window or the status bar refused: WinMain gives 0 and leaves no window, quit message or file.
-static const char* vetoed;
-static LRESULT CALLBACK Veto(int code, WPARAM wParam, LPARAM lParam) {
-    char name[64] = "";
-    if (code == HCBT_CREATEWND) GetClassNameA((HWND)wParam, name, sizeof name);
-    return lstrcmpiA(name, vetoed) == 0 ? 1 : CallNextHookEx(NULL, code, wParam, lParam);
-}
-static void CreationFails() {
-    for (const char* windowClass : {"Kivrano", "msctls_statusbar32"}) {
-        DeleteFileA(kIni);
-        vetoed = windowClass;
-        HHOOK hook = SetWindowsHookExA(WH_CBT, Veto, NULL, GetCurrentThreadId());
-        int result = WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL);
-        UnhookWindowsHookEx(hook);
-        MSG quit;
-        ok(result == 0 && !PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE) && !FindWindowA("Kivrano", NULL) &&
-               !FileThere() && statusBarWindow == NULL,
-           "%s refused: expected WinMain to give 0 and leave nothing, got %d", windowClass, result);
-        ExitGame(NULL);
-    }
-}
-
 // The menu as text: "caption=id", "-" for a separator, "caption[...]" for a popup.
 static int MenuText(HMENU menu, wchar_t* out) {
     int n = 0;
@@ -146,6 +124,6 @@ static void Resources() {
 }
 
 int main() {
-    for (auto part : {Resources, StartsAsStored, CreationFails}) part();
+    for (auto part : {Resources, StartsAsStored}) part();
     return CheckSummary("startup");
 }

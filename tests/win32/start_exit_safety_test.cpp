@@ -1,0 +1,247 @@
+// The real game started and ended in ways that used to lose what the user set: a settings file held by
+// another program, a stored position off every screen, a Free size with no room for the board, the end of
+// the session, a new settings file left by a crash, and start-up steps the system refuses.
+#include "app/win_main.cpp"
+
+#include <string>
+
+#include "game_window.h"
+#include "settings/settings_bytes.h"
+#include "view/window_placement.h"
+
+static const FILETIME kLongAgo = {0x2A4E0000, 0x01C07385};  // 2001-01-01: any later write shows
+
+// Man, Fast, double three allowed, no sound, a Small window at (100, 50): none of them a default.
+static Options CustomOptions() { return {0, 2, 1, 0, 1, 0, 1, 0, 1, 100, 50, 1, 528}; }
+
+// Writes the stored values as the settings file, dated long ago.
+static void WriteSettings(const Options& stored) {
+    uint8_t bytes[kSettingsFileSize];
+    EncodeSettings(stored, bytes);
+    HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    WriteFile(file, bytes, sizeof bytes, &written, NULL);
+    SetFileTime(file, NULL, NULL, &kLongAgo);
+    CloseHandle(file);
+}
+
+// What a file holds: up to 64 bytes, their count and its time stamp.
+struct FileContent {
+    BYTE bytes[64];
+    DWORD size;
+    FILETIME written;
+};
+static FileContent ReadFileContent(const char* name) {
+    FileContent content = {};
+    HANDLE file = CreateFileA(name, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE) return content;
+    ReadFile(file, content.bytes, sizeof content.bytes, &content.size, NULL);
+    GetFileTime(file, NULL, NULL, &content.written);
+    CloseHandle(file);
+    return content;
+}
+static bool SameContent(const FileContent& a, const FileContent& b) {
+    return a.size == b.size && memcmp(a.bytes, b.bytes, a.size) == 0 &&
+           CompareFileTime(&a.written, &b.written) == 0;
+}
+static bool FileThere(const char* name) { return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES; }
+
+// The fields of the stored values that differ, by name: "sound expected 1, got 0; ".
+static std::string StoredDifferences(const Options& expected) {
+    FileContent content = ReadFileContent(kSettingsFileName);
+    if (content.size != (DWORD)kSettingsFileSize) return "size " + std::to_string(content.size) + "; ";
+    Options got = DecodeSettings(content.bytes);
+    const struct { const char* name; int32_t Options::*field; } kFields[] = {
+        {"level", &Options::level}, {"computerColour", &Options::computerColour},
+        {"gameMode", &Options::gameMode}, {"speed", &Options::speed},
+        {"allowDoubleThree", &Options::allowDoubleThree}, {"continuousPlay", &Options::continuousPlay},
+        {"markPrevious", &Options::markPrevious}, {"sound", &Options::sound},
+        {"statusBar", &Options::statusBar}, {"windowX", &Options::windowX}, {"windowY", &Options::windowY},
+        {"sizeIndex", &Options::sizeIndex}, {"windowHeight", &Options::windowHeight}};
+    std::string text;
+    for (const auto& f : kFields)
+        if (expected.*f.field != got.*f.field)
+            text += std::string(f.name) + " expected " + std::to_string(expected.*f.field) + ", got " +
+                    std::to_string(got.*f.field) + "; ";
+    return text;
+}
+
+// Held by another program across the start, with no sharing or with every kind: the game runs on the
+// defaults, and neither deletes the file nor writes the defaults over it at exit.
+static void HeldFileSurvivesTheRun() {
+    const struct { const char* what; DWORD share; } holds[] = {
+        {"held with share mode 0", 0},
+        {"held sharing read, write and delete", FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE},
+    };
+    for (const auto& hold : holds) {
+        WriteSettings(CustomOptions());
+        const FileContent before = ReadFileContent(kSettingsFileName);
+        HANDLE held = CreateFileA(kSettingsFileName, GENERIC_READ, hold.share, NULL, OPEN_EXISTING, 0, NULL);
+        ok(held != INVALID_HANDLE_VALUE, "%s: expected the test to open the file, error %lu", hold.what,
+           GetLastError());
+        HWND window = StartGame();
+        CloseHandle(held);
+        ok(options.speed == kDefaultOptions.speed, "%s: speed expected the default %d, got %d", hold.what,
+           kDefaultOptions.speed, options.speed);
+        ok(FileThere(kSettingsFileName), "%s: expected the file kept at start-up", hold.what);
+        ExitGame(window);
+        ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+           "%s: expected the file's bytes and time stamp kept after exit", hold.what);
+    }
+}
+
+// A stored position where the window would not show enough of itself to be reached gives the platform's
+// position; one that shows a part stays exactly. A Free size too small for the board is raised.
+static void WindowStartsWhereItCanBeReached() {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (screenWidth >= 5000 || screenHeight >= 5000 || screenHeight < 600) {
+        printf("skipped: the placement rows need a screen 600 to 4999 pixels each way, got %d x %d\n",
+               screenWidth, screenHeight);
+        return;
+    }
+    const struct { const char* what; int x, y, sizeRecord, height; bool kept; } rows[] = {
+        {"Small at 5000,5000", 5000, 5000, 1, 528, false},
+        {"Small at -5000,-5000", -5000, -5000, 1, 528, false},
+        {"Small 40 pixels left of the screen", -40, 50, 1, 528, true},
+        {"Small, 200 x 60 on the work area", (int)work.right - 200, (int)work.bottom - 60, 1, 528, true},
+        {"Free 700 x 500", 40, 30, 700, 500, true},
+        {"Free 700 wide, 0 high", 40, 30, 700, 0, true},
+        {"Free 5 x 5", 40, 30, 5, 5, true},
+    };
+    for (const auto& row : rows) {
+        Options stored = CustomOptions();
+        stored.windowX = row.x;
+        stored.windowY = row.y;
+        stored.sizeIndex = row.sizeRecord;
+        stored.windowHeight = row.height;
+        WriteSettings(stored);
+        HWND window = StartGame();
+        RECT r;
+        GetWindowRect(window, &r);
+        if (row.kept) {
+            ok(r.left == row.x, "%s: left expected %d, got %ld", row.what, row.x, r.left);
+            ok(r.top == row.y, "%s: top expected %d, got %ld", row.what, row.y, r.top);
+        } else {
+            ok(r.left >= 0 && r.right <= screenWidth, "%s: expected on screen, got left %ld right %ld",
+               row.what, r.left, r.right);
+            ok(r.top >= 0 && r.bottom <= screenHeight, "%s: expected on screen, got top %ld bottom %ld",
+               row.what, r.top, r.bottom);
+        }
+        const bool free = row.sizeRecord > 4;
+        const bool roomy = !free || (row.sizeRecord >= 300 && row.height >= 300);
+        if (roomy) {
+            const int width = free ? row.sizeRecord : 470, height = free ? row.height : 528;
+            ok(r.right - r.left == width, "%s: width expected %d, got %ld", row.what, width,
+               r.right - r.left);
+            ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", row.what, height,
+               r.bottom - r.top);
+        } else {
+            ok(r.right - r.left >= row.sizeRecord, "%s: width expected at least %d, got %ld", row.what,
+               row.sizeRecord, r.right - r.left);
+        }
+        ok(boardGeometry.cellWidth >= 6, "%s: cellWidth expected at least 6, got %d", row.what,
+           boardGeometry.cellWidth);
+        ok(boardGeometry.cellHeight >= 6, "%s: cellHeight expected at least 6, got %d", row.what,
+           boardGeometry.cellHeight);
+        ExitGame(window);
+    }
+}
+
+// The end of the session saves this run's changes once; a session that goes on saves nothing.
+static void EndOfSessionSaves() {
+    WriteSettings(CustomOptions());
+    const FileContent before = ReadFileContent(kSettingsFileName);
+    HWND window = StartGame();
+    Command(window, IDM_SOUND);
+    SendMessageA(window, WM_ENDSESSION, FALSE, 0);
+    ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+       "WM_ENDSESSION FALSE: expected the file's bytes and time stamp kept");
+    SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    Options sounding = CustomOptions();
+    sounding.sound = 1;
+    std::string differences = StoredDifferences(sounding);
+    ok(differences.empty(), "WM_ENDSESSION TRUE: expected Sound on saved; %s", differences.c_str());
+    Command(window, IDM_SOUND);
+    ExitGame(window);
+    differences = StoredDifferences(sounding);
+    ok(differences.empty(), "exit after WM_ENDSESSION: expected no second save; %s", differences.c_str());
+}
+
+// A new settings file left by a crash is never read; an exit with nothing changed removes it and keeps the
+// settings file's bytes and time stamp.
+static void LeftoverNewFileIsHarmless() {
+    WriteSettings(CustomOptions());
+    const FileContent before = ReadFileContent(kSettingsFileName);
+    HANDLE leftover = CreateFileA(kNewSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    WriteFile(leftover, "\1.\0\0", 4, &written, NULL);
+    CloseHandle(leftover);
+    HWND window = StartGame();
+    ok(options.speed == 0, "leftover new file: speed expected the stored 0, got %d", options.speed);
+    ExitGame(window);
+    ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+       "leftover new file: expected the settings file's bytes and time stamp kept");
+    ok(!FileThere(kNewSettingsFileName), "leftover new file: expected it removed at exit");
+}
+
+// Each refused start-up step: WinMain says which in a message box with the system's error code, gives 0,
+// leaves no window or quit message, and does not touch the settings file.
+static char shownText[256];
+static int shownCount;
+static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
+    shownCount++;
+    lstrcpynA(shownText, text, sizeof shownText);
+    return IDOK;
+}
+static const char* vetoed;
+static LRESULT CALLBACK Veto(int code, WPARAM wParam, LPARAM lParam) {
+    char name[64] = "";
+    if (code == HCBT_CREATEWND) GetClassNameA((HWND)wParam, name, sizeof name);
+    return vetoed && lstrcmpiA(name, vetoed) == 0 ? 1 : CallNextHookEx(NULL, code, wParam, lParam);
+}
+static void StartUpFailuresAreReported() {
+    ok(ReplaceImport("MessageBoxA", (void*)RecordMessageBox), "expected the program to import MessageBoxA");
+    const struct { const char* what; const char* vetoedClass; const char* text; } steps[] = {
+        {"class taken", NULL, "Kivrano cannot start: registering the window class failed (error 1410)."},
+        {"main window refused", "Kivrano", "Kivrano cannot start: creating the main window failed (error "},
+        {"status bar refused", "msctls_statusbar32",
+         "Kivrano cannot start: creating the status bar failed (error "},
+    };
+    HINSTANCE instance = GetModuleHandleA(NULL);
+    for (const auto& step : steps) {
+        WriteSettings(CustomOptions());
+        const FileContent before = ReadFileContent(kSettingsFileName);
+        WNDCLASSEXA taken = {};
+        taken.cbSize = sizeof taken;
+        taken.lpfnWndProc = DefWindowProcA;
+        taken.hInstance = instance;
+        taken.lpszClassName = "Kivrano";
+        if (!step.vetoedClass) RegisterClassExA(&taken);
+        vetoed = step.vetoedClass;
+        HHOOK hook = SetWindowsHookExA(WH_CBT, Veto, NULL, GetCurrentThreadId());
+        shownCount = 0;
+        shownText[0] = 0;
+        int result = WinMain(instance, NULL, (LPSTR) "", SW_SHOWNORMAL);
+        UnhookWindowsHookEx(hook);
+        MSG quit;
+        ok(result == 0, "%s: WinMain expected 0, got %d", step.what, result);
+        ok(shownCount == 1, "%s: message boxes expected 1, got %d", step.what, shownCount);
+        ok(strncmp(shownText, step.text, strlen(step.text)) == 0,
+           "%s: message expected to begin \"%s\", got \"%s\"", step.what, step.text, shownText);
+        ok(!PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE), "%s: expected no quit message",
+           step.what);
+        ok(!FindWindowA("Kivrano", NULL), "%s: expected no window left", step.what);
+        ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+           "%s: expected the settings file's bytes and time stamp kept", step.what);
+        ExitGame(NULL);
+    }
+}
+
+int main() {
+    for (auto part : {HeldFileSurvivesTheRun, WindowStartsWhereItCanBeReached, EndOfSessionSaves,
+                      LeftoverNewFileIsHarmless, StartUpFailuresAreReported})
+        part();
+    return CheckSummary("start_exit_safety");
+}
