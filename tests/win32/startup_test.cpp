@@ -49,32 +49,31 @@ static const struct {
     std::vector<int> checked, grayed;
     const char *turnText, *modeText;  // NULL: not looked at
 } kStarts[] = {
-    {"no file", false, kDefaultOptions,
+    {"no settings file", false, kDefaultOptions,
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, "Your turn", "Computer vs Person"},
-    {"Free", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
+    {"Free stored", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
      .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 40, .windowY = 30,
      .sizeIndex = 700, .windowHeight = 500},
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
-    {"gameMode 2", true, {.level = 1, .computerColour = 2, .gameMode = 2, .speed = 1, .allowDoubleThree = 0,
-     .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 60, .windowY = 40,
-     .sizeIndex = 2, .windowHeight = 644},
+    {"gameMode 2 stored", true, {.level = 1, .computerColour = 2, .gameMode = 2, .speed = 1,
+     .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 60,
+     .windowY = 40, .sizeIndex = 2, .windowHeight = 644},
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO, IDM_LEVEL_MAN, IDM_LEVEL_GOD, IDM_COLOR_BLACK, IDM_COLOR_WHITE}, "Black's turn",
      "Person vs Person"},
-    {"Huge", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
+    {"Huge stored", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
      .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 20, .windowY = 20,
      .sizeIndex = 4, .windowHeight = 876},
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
-    {"other options", true, {.level = 0, .computerColour = 1, .gameMode = 1, .speed = 0,
+    {"other options stored", true, {.level = 0, .computerColour = 1, .gameMode = 1, .speed = 0,
      .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0, .windowX = 30,
-     .windowY = 20,
-     .sizeIndex = 1, .windowHeight = 508},
+     .windowY = 20, .sizeIndex = 1, .windowHeight = 508},
      {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_WHITE},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
@@ -95,6 +94,8 @@ static void StartsAsStored() {
                  row.what, kHeight[4]);
             continue;
         }
+        char step[48];
+        snprintf(step, sizeof step, "started with %s", row.what);
         unsigned char bytes[64], written[64], got[64];
         SettingsBytes(bytes, o);
         DeleteFileA(kIni);
@@ -106,31 +107,31 @@ static void StartsAsStored() {
         const int height = free ? o.windowHeight : kHeight[size] - (o.statusBar ? 0 : 20);
         RECT r;
         GetWindowRect(window, &r);
-        ok(r.right - r.left == width, "%s: width expected %d, got %ld", row.what, width, r.right - r.left);
-        ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", row.what, height, r.bottom - r.top);
+        ok(r.right - r.left == width, "%s: width expected %d, got %ld", step, width, r.right - r.left);
+        ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", step, height, r.bottom - r.top);
         if (row.stored) {
-            ok(r.left == o.windowX, "%s: left expected %d, got %ld", row.what, (int)o.windowX, r.left);
-            ok(r.top == o.windowY, "%s: top expected %d, got %ld", row.what, (int)o.windowY, r.top);
+            ok(r.left == o.windowX, "%s: left expected %d, got %ld", step, (int)o.windowX, r.left);
+            ok(r.top == o.windowY, "%s: top expected %d, got %ld", step, (int)o.windowY, r.top);
         }
         const bool sizeable = (GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
-        ok(sizeable == free, "%s: sizing frame expected %s", row.what, free ? "present" : "absent");
+        ok(sizeable == free, "%s: sizing frame expected %s", step, free ? "present" : "absent");
         for (int item = IDM_NEW_GAME; item <= IDM_ABOUT; item++) {
             const bool sizeItem = item >= IDM_SIZE_TINY && item <= IDM_SIZE_FREE;
             const int sizeOf = item - IDM_SIZE_TINY;
             const bool checked = sizeItem ? sizeOf == size : Contains(row.checked, item);
             const bool grayed = sizeItem ? sizeOf < 5 && !Fits(sizeOf) : Contains(row.grayed, item);
-            ExpectItem(window, row.what, item, checked, grayed);
+            ExpectItem(window, step, item, checked, grayed);
         }
         const bool bar = IsWindowVisible(statusBarWindow) != 0;
-        ok(bar == (o.statusBar != 0), "%s: status bar expected %s", row.what,
+        ok(bar == (o.statusBar != 0), "%s: status bar expected %s", step,
            o.statusBar ? "shown" : "hidden");
         if (row.turnText)
-            ok(!strcmp(StatusText(0), row.turnText), "%s: status expected \"%s\", got \"%s\"", row.what,
+            ok(!strcmp(StatusText(0), row.turnText), "%s: status expected \"%s\", got \"%s\"", step,
                row.turnText, StatusText(0));
         if (row.modeText)
-            ok(!strcmp(StatusText(1), row.modeText), "%s: mode text expected \"%s\", got \"%s\"", row.what,
+            ok(!strcmp(StatusText(1), row.modeText), "%s: mode text expected \"%s\", got \"%s\"", step,
                row.modeText, StatusText(1));
-        ok(FileThere() == row.stored, "%s: settings file expected %s until Exit", row.what,
+        ok(FileThere() == row.stored, "%s: settings file expected %s until Exit", step,
            row.stored ? "kept" : "absent");
 
         GetWindowRect(window, &r);
@@ -141,15 +142,15 @@ static void StartsAsStored() {
         saved.sizeIndex = free ? width : size;
         saved.windowHeight = r.bottom - r.top;
         SettingsBytes(written, saved);
-        ok(FileBytes(false, got) == 55, "%s: settings file expected 55 bytes after Exit", row.what);
+        ok(FileBytes(false, got) == 55, "%s: settings file expected 55 bytes after Exit", step);
         for (int i = 0; i < 55; i++)
             if (got[i] != written[i]) {
-                ok(false, "%s: settings byte %d expected %d, got %d", row.what, i, written[i], got[i]);
+                ok(false, "%s: settings byte %d expected %d, got %d", step, i, written[i], got[i]);
                 break;
             }
         const bool unchanged = row.stored && !memcmp(bytes, written, 55);
         ok(!CompareFileTime(&stamp, &kLongAgo) == unchanged, "%s: settings file expected %s at Exit",
-           row.what, unchanged ? "left alone" : "written");
+           step, unchanged ? "left alone" : "written");
     }
 }
 
