@@ -15,8 +15,9 @@ if(KIVRANO_WIN64_DIR)
         get_filename_component(name ${source} NAME_WE)
         add_test(NAME win32.${name}
                  COMMAND ${rig} run ${rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
+        # 77: checks this screen could not make (win32_check.h); CTest shows the test as skipped.
         set_tests_properties(win32.${name} PROPERTIES
-            FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 300
+            FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 300 SKIP_RETURN_CODE 77
             ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
     endforeach()
 endif()
@@ -42,6 +43,6 @@ if(KIVRANO_WIN64_DIR)
     add_test(NAME win32.startup_test.small_screen
              COMMAND ${rig} run ${small_rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
     set_tests_properties(win32.startup_test.small_screen PROPERTIES
-        FIXTURES_REQUIRED wine_small RESOURCE_LOCK wine_small_display TIMEOUT 300
+        FIXTURES_REQUIRED wine_small RESOURCE_LOCK wine_small_display TIMEOUT 300 SKIP_RETURN_CODE 77
         ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
 endif()

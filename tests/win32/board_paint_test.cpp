@@ -11,7 +11,11 @@
 
 static const DWORD kSentinel = 0x405060, kWood = 0xDEB062, kMagenta = 0xFF00FF, kBlue = 0x2040C0;
 
-static void PaintAll(HDC dc) { PaintBoard(dc), PaintStones(dc), PaintMarker(dc); }
+static void PaintAll(HDC dc) {
+    PaintBoard(dc);
+    PaintStones(dc);
+    PaintMarker(dc);
+}
 
 // The wood, a dark stone or a light one; anything else is wrong.
 static Cell Seen(DWORD rgb) {
@@ -36,51 +40,76 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
                          (PixelAt(canvas, c.x + 2, c.y + 1) != (x % 6 == 4 && y % 6 == 4 ? 0 : kWood));
         }
     const PixelRect o = MarkerRect(), in = MarkerInnerRect();
+    int stray = 0;
     for (int y = 0; y < canvas.height; y++)
-        for (int x = 0; x < canvas.width; x++)
-            if (PixelAt(canvas, x, y) == kMagenta)
-                (x >= o.left && x < o.right && y >= o.top && y < o.bottom ? inside : wrong)++;
+        for (int x = 0; x < canvas.width; x++) {
+            if (PixelAt(canvas, x, y) != kMagenta) continue;
+            if (x >= o.left && x < o.right && y >= o.top && y < o.bottom) inside++;
+            else stray++;
+        }
+    const int w = g.cellWidth, h = g.cellHeight;
+    ok(wrong == 0, "cells %dx%d: board pixels expected all right, %d wrong", w, h, wrong);
+    ok(stray == 0, "cells %dx%d: magenta outside the marker expected none, got %d pixels", w, h, stray);
+    if (h < 24) return;  // a smaller ring is too thin to read back
     const DWORD ring = PixelAt(canvas, (in.left + in.right) / 2, (o.top + in.top) / 2 + 1);
     const DWORD stone = PixelAt(canvas, (in.left + in.right) / 2, (in.top + in.bottom) / 2);
-    const bool ringAroundStone = inside >= 3 * (o.right - o.left) && ring == kMagenta && Seen(stone) == White;
-    ok(wrong == 0 && (g.cellHeight < 24 || ringAroundStone), "cells %dx%d: %d pixels wrong, %d magenta, ring %06lx, "
-       "stone %06lx", (int)g.cellWidth, (int)g.cellHeight, wrong, inside, ring, stone);
+    ok(inside >= 3 * (o.right - o.left), "cells %dx%d: marker expected at least %d magenta pixels, got %d", w,
+       h, 3 * (o.right - o.left), inside);
+    ok(ring == kMagenta, "cells %dx%d: ring above the stone expected magenta, got %06lx", w, h, ring);
+    ok(Seen(stone) == White, "cells %dx%d: stone inside the ring expected White, got %06lx", w, h, stone);
 }
 
 int main() {
     const char* missing = CopyBoardPictures();
     ok(missing == NULL, "expected the pictures copied, %s was not", missing ? missing : "");
     InitWallRing();
-    options.sound = 0, Phase = 1;
+    options.sound = 0;
+    Phase = kPhaseBlack;
     for (const auto& m : {POINT{10, 10}, {10, 11}, {4, 4}, {16, 4}, {1, 1}, {1, 19}, {19, 18}, {9, 9}})
         PlaceStone(NULL, m.x, m.y);  // Black and White in turn; White's (9, 9) last
     Canvas canvas = CreateCanvas(600, 600);
     CheckPaint(canvas, BoardGeometry{18, 24, 11, -3}, true);
-    for (int cell = 6; cell <= 60; cell += 6)  // the grid checks need star dots of 2 pixels and a board in 600
+    // The grid checks need star dots of 2 pixels and a board that fits in 600.
+    for (int cell = 6; cell <= 60; cell += 6)
         CheckPaint(canvas, BoardGeometry{cell, cell, 0, 0}, cell >= 18 && cell <= 30);
 
     // A picture is drawn into its rectangle only; missing, foreign or cut files draw nothing and are closed.
     FillCanvas(canvas, kSentinel);
-    ok(DrawImageFile(canvas.dc, "board.img", 10, 20, 24, 18) == 1 && PixelAt(canvas, 21, 28) == kWood &&
-           PixelAt(canvas, 10, 20) != kSentinel && PixelAt(canvas, 33, 37) != kSentinel && PixelAt(canvas, 9, 20) ==
-           kSentinel && PixelAt(canvas, 34, 38) == kSentinel, "expected board.img drawn into 24x18 at (10,20)");
+    ok(DrawImageFile(canvas.dc, "board.img", 10, 20, 24, 18) == 1, "board.img: DrawImageFile expected 1");
+    static const struct { int x, y; bool drawn; const char* where; } kPoints[] = {
+        {21, 28, true, "middle"},  {10, 20, true, "top-left corner"}, {33, 37, true, "bottom-right corner"},
+        {9, 20, false, "left of it"}, {34, 38, false, "below and right of it"}};
+    for (const auto& p : kPoints)
+        ok((PixelAt(canvas, p.x, p.y) != kSentinel) == p.drawn,
+           "board.img into 24x18 at (10,20): (%d,%d), %s, expected %s", p.x, p.y, p.where,
+           p.drawn ? "drawn" : "untouched");
+    ok(PixelAt(canvas, 21, 28) == kWood, "board.img: middle expected wood %06lx, got %06lx", kWood,
+       PixelAt(canvas, 21, 28));
     const std::vector<uint8_t> valid = BitmapFile({8, 6, 8, 0, 0, 40});
     WriteBytes("cut.img", std::vector<uint8_t>(valid.begin(), valid.end() - 1));
     WriteBytes("foreign.img", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
     for (const char* name : {"missing.img", "foreign.img", "cut.img"}) {
         FillCanvas(canvas, kSentinel);
-        ok(DrawImageFile(canvas.dc, name, 0, 0, 600, 600) == 0 && PixelAt(canvas, 0, 0) == kSentinel &&
-               PixelAt(canvas, 300, 300) == kSentinel && (name[0] == 'm' || NobodyHasOpen(name)),
-           "%s: expected 0, nothing drawn, the file closed", name);
+        ok(DrawImageFile(canvas.dc, name, 0, 0, 600, 600) == 0, "%s: expected 0 from DrawImageFile", name);
+        ok(PixelAt(canvas, 0, 0) == kSentinel, "%s: expected nothing drawn at (0,0)", name);
+        ok(PixelAt(canvas, 300, 300) == kSentinel, "%s: expected nothing drawn at (300,300)", name);
+        if (strcmp(name, "missing.img") != 0) ok(NobodyHasOpen(name), "%s: expected the file closed", name);
     }
 
     // A thousand paints leave no GDI object or open file behind; the count does see a brush.
     const int before = GdiObjectCount();
     HBRUSH brush = CreateSolidBrush(kBlue);
-    ok(GdiObjectCount() == before + 1 && DeleteObject(brush), "expected the GDI count to see a brush");
-    for (int i = 0; i < 1000; i++) PaintAll(canvas.dc), DrawImageFile(canvas.dc, "cut.img", 0, 0, 9, 9);
-    ok(GdiObjectCount() == before, "GDI objects after 1000 paints: expected %d, got %d", before, GdiObjectCount());
-    for (const char* name : {"board.img", "black.img", "white.img"}) ok(NobodyHasOpen(name), "%s left open", name);
+    ok(GdiObjectCount() == before + 1, "GDI objects with a brush: expected %d, got %d", before + 1,
+       GdiObjectCount());
+    DeleteObject(brush);
+    for (int i = 0; i < 1000; i++) {
+        PaintAll(canvas.dc);
+        DrawImageFile(canvas.dc, "cut.img", 0, 0, 9, 9);
+    }
+    ok(GdiObjectCount() == before, "GDI objects after 1000 paints: expected %d, got %d", before,
+       GdiObjectCount());
+    for (const char* name : {"board.img", "black.img", "white.img"})
+        ok(NobodyHasOpen(name), "%s: expected closed after the paints, left open", name);
     DestroyCanvas(canvas);
     return CheckSummary("board_paint");
 }

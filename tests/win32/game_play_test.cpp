@@ -1,205 +1,497 @@
-// The game on the real main window: games 1 and 2, every menu command, the dialogs, the help call (recorded only).
+// The game on the real main window, played as a user plays it: game 1 against the computer, game 2 between
+// two people, every menu command, the dialogs and the help call. Beeps, sounds, dialogs and the help call are
+// recorded in `heard` (game_window.h) instead of being made.
+//
+// A step is a list of actions followed by the state the player should then see, compared field by field:
+//   Click(x, y)  the human clicks the intersection (x, y)      Menu(IDM_...)  a menu command
+//   Paint()      the window repaints what was invalidated      PlayFive()     Black to move with four down
+//   ReplyTick()  messages run until the computer's reply timer                column 10; (10, 14) makes five
+//   BlinkTick()  messages run until the five's blinking timer  Wait()         messages run for 300 ms
 #include "game_window.h"
 
-// Black to move with four down the column x = 10; the click at (10, 14) makes five.
-static void PlayFive(HWND window) {
-    SetUpPosition(window, {{10, 10}, {11, 10}, {10, 11}, {1, 1}, {10, 12}, {1, 3}, {10, 13}, {1, 5}});
-    Click(window, 10, 14);
-}
+#include <string>
+#include <vector>
 
-// Runs "c10,10" click, "m101" command, "p" paint, "r"/"w" reply/blink tick, "n" 300 ms, "f" five; checks the state.
-static void Steps(HWND window, const char* steps, const char* want) {
-    for (char* s = (char*)steps; *s; s += *s == ' ') {
-        char op = *s++;
-        int a = strtol(s, &s, 10), b = *s == ',' ? strtol(s + 1, &s, 10) : 0;
-        if (op == 'c') Click(window, a, b);
-        if (op == 'm') Command(window, a);
-        if (op == 'p') UpdateWindow(window);
-        if (op == 'r' || op == 'w')
-            ok(RunUntilTick(window, op == 'r' ? IDT_COMPUTER_REPLY : IDT_WIN_HIGHLIGHT), "%s: expected a tick", steps);
-        if (op == 'n') PumpMessagesFor(300);
-        if (op == 'f') PlayFive(window);
+// What the player can see after a step.
+struct GameState {
+    int phase;           // kPhaseBlack or kPhaseWhite to move, kPhaseFiveMade, blinking, kPhaseWon
+    int moves;           // moveCount: the stones of the record up to the current one
+    int stones;          // the stones on the board (the blinking takes the five off and puts it back)
+    bool undo;           // IDM_UNDO: kEnabled or kGrayed
+    bool redo;           // IDM_REDO: kEnabled or kGrayed
+    const char* status;  // the status bar's first part: whose turn, or the result
+    const char* heard;   // the beeps, sounds, dialogs and help calls since the last step, in order
+};
+const bool kEnabled = true;
+const bool kGrayed = false;
+
+enum class Do { Click, Menu, Paint, ReplyTick, BlinkTick, Wait, PlayFive };
+struct Action {
+    Do what;
+    int x, y;  // Click: the intersection; Menu: x is the item
+};
+static Action Click(int x, int y) { return {Do::Click, x, y}; }
+static Action Menu(int item) { return {Do::Menu, item, 0}; }
+static Action Paint() { return {Do::Paint, 0, 0}; }
+static Action ReplyTick() { return {Do::ReplyTick, 0, 0}; }
+static Action BlinkTick() { return {Do::BlinkTick, 0, 0}; }
+static Action Wait() { return {Do::Wait, 0, 0}; }
+static Action PlayFive() { return {Do::PlayFive, 0, 0}; }
+
+static std::string ActionName(const Action& a) {
+    switch (a.what) {
+    case Do::Click: return "Click(" + std::to_string(a.x) + ", " + std::to_string(a.y) + ")";
+    case Do::Menu: return std::string("Menu(") + ItemName(a.x) + ")";
+    case Do::Paint: return "Paint()";
+    case Do::ReplyTick: return "ReplyTick()";
+    case Do::BlinkTick: return "BlinkTick()";
+    case Do::Wait: return "Wait()";
+    case Do::PlayFive: return "PlayFive()";
     }
-    CheckState(window, want, steps);
+    return "an unknown action";
 }
 
-// Game 1: the human's stone, no reply before the paint, the reply, the marker moving; clicks meanwhile ignored.
+static void Run(HWND window, const Action& a) {
+    switch (a.what) {
+    case Do::Click: ClickIntersection(window, a.x, a.y); return;
+    case Do::Menu: Command(window, a.x); return;
+    case Do::Paint: UpdateWindow(window); return;
+    case Do::ReplyTick:
+        ok(RunUntilTick(window, IDT_COMPUTER_REPLY), "ReplyTick(): expected the reply timer to tick in 3 s");
+        return;
+    case Do::BlinkTick:
+        ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT), "BlinkTick(): expected the blink timer to tick in 3 s");
+        return;
+    case Do::Wait: PumpMessagesFor(300); return;
+    case Do::PlayFive:
+        SetUpPosition(window, {{10, 10}, {11, 10}, {10, 11}, {1, 1}, {10, 12}, {1, 3}, {10, 13}, {1, 5}});
+        ClickIntersection(window, 10, 14);
+        return;
+    }
+    ok(false, "unknown action %d", (int)a.what);
+}
+
+static std::string PhaseName(int phase) {
+    if (phase == kPhaseBlack) return "kPhaseBlack";
+    if (phase == kPhaseWhite) return "kPhaseWhite";
+    if (phase == kPhaseFiveMade) return "kPhaseFiveMade";
+    if (phase == kPhaseWon) return "kPhaseWon";
+    if (phase > kPhaseFiveMade && phase <= kPhaseBlinkEnd)
+        return "kPhaseFiveMade + " + std::to_string(phase - kPhaseFiveMade);
+    return std::to_string(phase);
+}
+
+// Runs the actions, then checks each field of the state; gives the step's name ("after Click(10, 10)",
+// after the row's name when it has one) for further checks.
+static std::string Step(HWND window, const std::vector<Action>& actions, const GameState& want,
+                        const std::string& row = "") {
+    std::string step = row.empty() ? "after" : row + ": after";
+    for (size_t i = 0; i < actions.size(); i++) {
+        step += (i ? ", " : " ") + ActionName(actions[i]);
+        Run(window, actions[i]);
+    }
+    const char* after = step.c_str();
+    ok(Phase == want.phase, "%s: phase expected %s, got %s", after, PhaseName(want.phase).c_str(),
+       PhaseName(Phase).c_str());
+    ok(moveCount == want.moves, "%s: moves expected %d, got %d", after, want.moves, (int)moveCount);
+    ok(StonesOnBoard() == want.stones, "%s: stones expected %d, got %d", after, want.stones, StonesOnBoard());
+    const bool undo = !Grayed(window, IDM_UNDO);
+    const bool redo = !Grayed(window, IDM_REDO);
+    ok(undo == want.undo, "%s: undo expected %s, got %s", after, GrayedText(!want.undo), GrayedText(!undo));
+    ok(redo == want.redo, "%s: redo expected %s, got %s", after, GrayedText(!want.redo), GrayedText(!redo));
+    ok(!strcmp(StatusText(0), want.status), "%s: status expected \"%s\", got \"%s\"", after, want.status,
+       StatusText(0));
+    ok(!strcmp(heard, want.heard), "%s: heard expected \"%s\", got \"%s\"", after, want.heard, heard);
+    heard[0] = 0;
+    return step;
+}
+
+static RECT Area(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+// Exactly these areas (cells, markers), named in what, are waiting to be repainted.
+static void ExpectRepaint(HWND window, const std::string& step, const char* what,
+                          std::initializer_list<RECT> areas) {
+    RegionComparison region = CompareUpdateRegion(window, areas);
+    ok(region.same, "%s: repainted area expected %s, %s; got %s", step.c_str(), what, region.expected,
+       region.got);
+}
+
+// Game 1: the human's stone, no reply before the paint, the reply, the marker moving; clicks meanwhile
+// ignored.
 static void FirstExchange(HWND window) {
-    Steps(window, "c10,10", "2 1 1 Ur Computer's turn|putstone.wav");
-    ok(Board[10][10] == Black && !KillTimer(window, IDT_COMPUTER_REPLY), "expected no reply before the paint");
-    Steps(window, "c5,5 p", "2 1 1 Ur Computer's turn|");
-    ok(MarkerPixels(window, MarkerRect()) > 0, "expected the paint to show the marker");
+    std::string step = Step(window, {Click(10, 10)}, {.phase = kPhaseWhite, .moves = 1, .stones = 1,
+        .undo = kEnabled, .redo = kGrayed, .status = "Computer's turn", .heard = "putstone.wav"});
+    ok(Board[10][10] == Black, "%s: cell (10,10) expected Black, got %d", step.c_str(), (int)Board[10][10]);
+    ok(!KillTimer(window, IDT_COMPUTER_REPLY), "%s: expected no reply timer before the paint", step.c_str());
+
+    step = Step(window, {Click(5, 5), Paint()}, {.phase = kPhaseWhite, .moves = 1, .stones = 1,
+        .undo = kEnabled, .redo = kGrayed, .status = "Computer's turn", .heard = ""});
+    ok(MarkerPixels(window, MarkerRect()) > 0, "%s: expected the marker on (10,10)", step.c_str());
+
     PixelRect oldMarker = MarkerRect();
-    Steps(window, "c5,6 r", "1 2 2 Ur Your turn|putstone.wav");
+    step = Step(window, {Click(5, 6), ReplyTick()}, {.phase = kPhaseBlack, .moves = 2, .stones = 2,
+        .undo = kEnabled, .redo = kGrayed, .status = "Your turn", .heard = "putstone.wav"});
     PumpMessages();
-    ok(Board[11][10] == White && !KillTimer(window, IDT_COMPUTER_REPLY) && MarkerPixels(window, MarkerRect()) > 0 &&
-           MarkerPixels(window, oldMarker) == 0,
-       "expected White's reply at (11,10), the reply timer stopped and the marker moved to it");
+    ok(Board[11][10] == White, "%s: cell (11,10) expected White, got %d", step.c_str(), (int)Board[11][10]);
+    ok(!KillTimer(window, IDT_COMPUTER_REPLY), "%s: expected the reply timer stopped", step.c_str());
+    ok(MarkerPixels(window, MarkerRect()) > 0, "%s: expected the marker on (11,10)", step.c_str());
+    ok(MarkerPixels(window, oldMarker) == 0, "%s: expected the marker on (10,10) erased", step.c_str());
 }
 
-// Game 1's five: nothing before its paint, seven ticks blinking stones and text, then silence; clicks ignored.
+// Game 1's five: nothing before its paint, then seven ticks blink the five and the text, then silence.
 static void WinAndBlink(HWND window) {
-    Steps(window, "f", "4 9 9 Ur Your turn|putstone.wav");
-    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "expected no blinking before the paint");
-    Steps(window, "p", "4 9 9 ur You win !|");
-    ok(MarkerPixels(window, MarkerRect()) > 0, "expected the marker on the winning stone");
-    for (const char* want : {"5 9 4 ur |finish.wav", "6 9 9 ur You win !|", "7 9 4 ur |", "8 9 9 ur You win !|",
-                             "9 9 4 ur |", "10 9 9 ur You win !|", "10 9 9 ur You win !|"})
-        Steps(window, "w c5,5", want);
-    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT) && MarkerPixels(window, MarkerRect()) == 0, "expected the timer stopped");
-    Steps(window, "m101", "1 0 0 ur Your turn|clear.wav");
+    std::string step = Step(window, {PlayFive()}, {.phase = kPhaseFiveMade, .moves = 9, .stones = 9,
+        .undo = kEnabled, .redo = kGrayed, .status = "Your turn", .heard = "putstone.wav"});
+    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "%s: expected no blinking before the paint", step.c_str());
+    step = Step(window, {Paint()}, {.phase = kPhaseFiveMade, .moves = 9, .stones = 9,
+        .undo = kGrayed, .redo = kGrayed, .status = "You win !", .heard = ""});
+    ok(MarkerPixels(window, MarkerRect()) > 0, "%s: expected the marker on the winning stone", step.c_str());
+
+    // Each tick, with a click that must be ignored: stones off and on, the text with them, the sound first.
+    static const struct { int phase, stones; const char *status, *heard; } kTicks[] = {
+        {kPhaseFiveMade + 1, 4, "", "finish.wav"}, {kPhaseFiveMade + 2, 9, "You win !", ""},
+        {kPhaseFiveMade + 3, 4, "", ""},           {kPhaseFiveMade + 4, 9, "You win !", ""},
+        {kPhaseFiveMade + 5, 4, "", ""},           {kPhaseWon, 9, "You win !", ""},
+        {kPhaseWon, 9, "You win !", ""},  // the seventh tick only stops the timer
+    };
+    for (int i = 0; i < 7; i++)
+        step = Step(window, {BlinkTick(), Click(5, 5)}, {.phase = kTicks[i].phase, .moves = 9,
+            .stones = kTicks[i].stones, .undo = kGrayed, .redo = kGrayed, .status = kTicks[i].status,
+            .heard = kTicks[i].heard}, "tick " + std::to_string(i + 1));
+    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "%s: expected the blink timer stopped", step.c_str());
+    ok(MarkerPixels(window, MarkerRect()) == 0, "%s: expected no marker once the game is won", step.c_str());
+
+    Step(window, {Menu(IDM_NEW_GAME)}, {.phase = kPhaseBlack, .moves = 0, .stones = 0,
+        .undo = kGrayed, .redo = kGrayed, .status = "Your turn", .heard = "clear.wav"});
 }
 
-// Continuous play restarts at the seventh tick; New Game while blinking clears at once, the next tick only stops.
+// Continuous play restarts at the seventh tick; New Game while blinking clears at once, and the next tick
+// only stops the timer.
 static void AfterTheFive(HWND window) {
-    Steps(window, "m116 m107 f w w w w w w w", "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav");
-    Steps(window, "m116 f w w w m101", "1 0 0 ur Your turn|putstone.wav finish.wav clear.wav");
-    ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT) && !KillTimer(window, IDT_WIN_HIGHLIGHT) && StonesOnBoard() == 0,
-       "expected the stale tick to stop the timer and leave the board alone");
+    Step(window, {Menu(IDM_CONTINUOUS_PLAY), Menu(IDM_SPEED_FAST), PlayFive(), BlinkTick(), BlinkTick(),
+                  BlinkTick(), BlinkTick(), BlinkTick(), BlinkTick(), BlinkTick()},
+         {.phase = kPhaseBlack, .moves = 0, .stones = 0, .undo = kGrayed, .redo = kGrayed,
+          .status = "Your turn", .heard = "putstone.wav finish.wav clear.wav"});
+    std::string step = Step(window,
+        {Menu(IDM_CONTINUOUS_PLAY), PlayFive(), BlinkTick(), BlinkTick(), BlinkTick(), Menu(IDM_NEW_GAME)},
+        {.phase = kPhaseBlack, .moves = 0, .stones = 0, .undo = kGrayed, .redo = kGrayed,
+         .status = "Your turn", .heard = "putstone.wav finish.wav clear.wav"});
+    ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT), "%s: expected one more blink tick", step.c_str());
+    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "%s: expected that tick to stop the blink timer", step.c_str());
+    ok(StonesOnBoard() == 0, "%s: expected that tick to leave the new board empty", step.c_str());
 }
 
-// A full board without a five (diagonal stripe pairs, 181 Black) restarts at the paint with the side to move kept.
+// A full board without a five (diagonal stripe pairs, 181 Black) restarts at the paint; the side to move
+// is kept.
 static void FullBoardRestarts(HWND window) {
     for (int x = 1; x <= 19; x++)
         for (int y = 1; y <= 19; y++) Board[x][y] = (x + 2 * y - 2) / 2 % 2 ? Black : White;
     Board[2][1] = Empty;  // Black's last stone
-    moveCount = 360, Phase = 1;
-    Click(window, 2, 1);
-    ok(moveCount == 361 && winDirection == 0, "expected 361 stones without a five");
-    Steps(window, "p", "2 0 0 ur Computer's turn|putstone.wav clear.wav");
-    ok(RunUntilTick(window, IDT_COMPUTER_REPLY) && Board[10][10] == White, "expected the computer to open with White");
+    moveCount = 360;
+    Phase = kPhaseBlack;
+    ClickIntersection(window, 2, 1);
+    ok(moveCount == 361, "after Click(2, 1): moves expected 361, got %d", (int)moveCount);
+    ok(winDirection == 0, "after Click(2, 1): expected no five, got one in direction %d", (int)winDirection);
+    std::string step = Step(window, {Paint()}, {.phase = kPhaseWhite, .moves = 0, .stones = 0,
+        .undo = kGrayed, .redo = kGrayed, .status = "Computer's turn", .heard = "putstone.wav clear.wav"});
+    ok(RunUntilTick(window, IDT_COMPUTER_REPLY), "%s: expected the computer's reply", step.c_str());
+    ok(Board[10][10] == White, "%s: expected the computer to open at (10,10) with White", step.c_str());
     Command(window, IDM_NEW_GAME);
 }
 
-// Each choice sets its option and check marks (a toggle's only when on); on an empty board none repaints.
+// Each choice sets its option and check marks (a toggle's only while on); on an empty board none repaints.
 static void Choices(HWND window) {
-    int32_t *level = &options.level, *speed = &options.speed, *three = &options.allowDoubleThree,
-            *continuous = &options.continuousPlay, *mark = &options.markPrevious, *sound = &options.sound;
-    const struct { int command; int32_t* option; int value, partner; } kChoices[] = {
-        {105, level, 0, 106}, {106, level, 1, 105}, {108, speed, 1, 107}, {107, speed, 0, 108}, {107, speed, 0, 108},
-        {109, three, 1, 0}, {109, three, 0, 0}, {116, continuous, 1, 0}, {116, continuous, 0, 0}, {117, mark, 0, 0},
-        {117, mark, 1, 0}, {118, sound, 0, 0}, {118, sound, 1, 0}};
+    static const struct { int item; const char* name; int32_t* option; int value, partner; } kChoices[] = {
+        {IDM_LEVEL_MAN, "level", &options.level, 0, IDM_LEVEL_GOD},
+        {IDM_LEVEL_GOD, "level", &options.level, 1, IDM_LEVEL_MAN},
+        {IDM_SPEED_SLOW, "speed", &options.speed, 1, IDM_SPEED_FAST},
+        {IDM_SPEED_FAST, "speed", &options.speed, 0, IDM_SPEED_SLOW},
+        {IDM_SPEED_FAST, "speed", &options.speed, 0, IDM_SPEED_SLOW},  // again: nothing changes
+        {IDM_ENABLE_3X3, "allowDoubleThree", &options.allowDoubleThree, 1, 0},
+        {IDM_ENABLE_3X3, "allowDoubleThree", &options.allowDoubleThree, 0, 0},
+        {IDM_CONTINUOUS_PLAY, "continuousPlay", &options.continuousPlay, 1, 0},
+        {IDM_CONTINUOUS_PLAY, "continuousPlay", &options.continuousPlay, 0, 0},
+        {IDM_MARK_PREVIOUS, "markPrevious", &options.markPrevious, 0, 0},
+        {IDM_MARK_PREVIOUS, "markPrevious", &options.markPrevious, 1, 0},
+        {IDM_SOUND, "sound", &options.sound, 0, 0},
+        {IDM_SOUND, "sound", &options.sound, 1, 0},
+    };
     ValidateRect(window, NULL);
     for (const auto& c : kChoices) {
-        Command(window, c.command);
-        ok(*c.option == c.value && Checked(window, c.command) == (c.partner || c.value) &&
-               (!c.partner || !Checked(window, c.partner)),
-           "item %d: expected option %d and the check mark with it", c.command, c.value);
+        Command(window, c.item);
+        const char* item = ItemName(c.item);
+        ok(*c.option == c.value, "after Menu(%s): %s expected %d, got %d", item, c.name, c.value,
+           (int)*c.option);
+        const bool checked = c.partner || c.value;
+        ok(Checked(window, c.item) == checked, "after Menu(%s): %s expected %s", item, item,
+           CheckedText(checked));
+        if (c.partner)
+            ok(!Checked(window, c.partner), "after Menu(%s): %s expected unchecked", item,
+               ItemName(c.partner));
     }
-    ok(UpdateRegionIsEmpty(window), "on an empty board these commands should repaint nothing");
+    ExpectRepaint(window, "after the choices on an empty board", "nothing", {});
 }
 
-// Sizes keep the corner and check only their item; Free adds 2 pixels and a frame; the bar takes 20, not the cells.
+// Sizes keep the corner and check only their item; Free adds 2 pixels and a frame; the bar takes 20
+// pixels, not the cells.
 static void SizesAndStatusBar(HWND window) {
-    static const struct { int command, width, height, cell, size, bar; } kSteps[] = {
-        {110, 354, 412, 18, 110, 1}, {111, 470, 528, 24, 111, 1}, {112, 586, 644, 30, 112, 1},
-        {113, 702, 760, 36, 113, 1}, {114, 818, 876, 42, 114, 1}, {112, 586, 644, 30, 112, 1},
-        {115, 588, 646, 0, 115, 1},  {112, 586, 644, 30, 112, 1}, {119, 586, 624, 30, 112, 0},
-        {119, 586, 644, 30, 112, 1}};
+    static const struct { int item, width, height, cell, checkedSize; bool bar; } kSteps[] = {
+        {IDM_SIZE_TINY, 354, 412, 18, IDM_SIZE_TINY, true},
+        {IDM_SIZE_SMALL, 470, 528, 24, IDM_SIZE_SMALL, true},
+        {IDM_SIZE_MEDIUM, 586, 644, 30, IDM_SIZE_MEDIUM, true},
+        {IDM_SIZE_LARGE, 702, 760, 36, IDM_SIZE_LARGE, true},
+        {IDM_SIZE_HUGE, 818, 876, 42, IDM_SIZE_HUGE, true},
+        {IDM_SIZE_MEDIUM, 586, 644, 30, IDM_SIZE_MEDIUM, true},
+        {IDM_SIZE_FREE, 588, 646, 0, IDM_SIZE_FREE, true},  // cells: whatever the free size gives
+        {IDM_SIZE_MEDIUM, 586, 644, 30, IDM_SIZE_MEDIUM, true},
+        {IDM_STATUS_BAR, 586, 624, 30, IDM_SIZE_MEDIUM, false},
+        {IDM_STATUS_BAR, 586, 644, 30, IDM_SIZE_MEDIUM, true},
+    };
     MoveWindow(window, 50, 40, 586, 644, TRUE);
     for (const auto& s : kSteps) {
-        if (Grayed(window, s.command)) continue;  // too high for the screen; the start-up test checks which
-        Command(window, s.command);
+        const char* item = ItemName(s.item);
+        if (Grayed(window, s.item)) continue;  // too high for this screen, so not to be chosen
+        Command(window, s.item);
         RECT r;
         GetWindowRect(window, &r);
-        int checks = 0;
-        for (int item = IDM_SIZE_TINY; item <= IDM_SIZE_FREE; item++) checks += Checked(window, item);
-        ok(r.left == 50 && r.top == 40 && r.right - r.left == s.width && r.bottom - r.top == s.height &&
-               (!s.cell || (boardGeometry.cellWidth == s.cell && boardGeometry.cellHeight == s.cell)) &&
-               Checked(window, s.size) && checks == 1 &&
-               ((GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0) == (s.size == 115) &&
-               options.statusBar == s.bar && Checked(window, 119) == s.bar &&
-               !IsWindowVisible(statusBarWindow) == !s.bar,
-           "item %d: got %ld x %ld at (%ld,%ld), cells %d", s.command, r.right - r.left, r.bottom - r.top, r.left,
-           r.top, boardGeometry.cellWidth);
+        ok(r.left == 50, "after Menu(%s): left expected 50, got %ld", item, r.left);
+        ok(r.top == 40, "after Menu(%s): top expected 40, got %ld", item, r.top);
+        ok(r.right - r.left == s.width, "after Menu(%s): width expected %d, got %ld", item, s.width,
+           r.right - r.left);
+        ok(r.bottom - r.top == s.height, "after Menu(%s): height expected %d, got %ld", item, s.height,
+           r.bottom - r.top);
+        if (s.cell) {
+            ok(boardGeometry.cellWidth == s.cell, "after Menu(%s): cell width expected %d, got %d", item,
+               s.cell, (int)boardGeometry.cellWidth);
+            ok(boardGeometry.cellHeight == s.cell, "after Menu(%s): cell height expected %d, got %d", item,
+               s.cell, (int)boardGeometry.cellHeight);
+        }
+        for (int size = IDM_SIZE_TINY; size <= IDM_SIZE_FREE; size++)
+            ok(Checked(window, size) == (size == s.checkedSize), "after Menu(%s): %s expected %s", item,
+               ItemName(size), CheckedText(size == s.checkedSize));
+        const bool sizeable = (GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
+        ok(sizeable == (s.checkedSize == IDM_SIZE_FREE), "after Menu(%s): sizing frame expected %s", item,
+           s.checkedSize == IDM_SIZE_FREE ? "present" : "absent");
+        ok(options.statusBar == s.bar, "after Menu(%s): statusBar expected %d", item, s.bar);
+        ok(Checked(window, IDM_STATUS_BAR) == s.bar, "after Menu(%s): IDM_STATUS_BAR expected %s", item,
+           CheckedText(s.bar));
+        ok((IsWindowVisible(statusBarWindow) != 0) == s.bar, "after Menu(%s): status bar expected %s", item,
+           s.bar ? "shown" : "hidden");
     }
-    ok(StatusIs(0, "Your turn") && StatusIs(1, "Computer vs Person"), "expected the texts back with the status bar");
+    ok(!strcmp(StatusText(0), "Your turn"), "with the bar back: status expected \"Your turn\", got \"%s\"",
+       StatusText(0));
+    ok(!strcmp(StatusText(1), "Computer vs Person"),
+       "with the bar back: mode text expected \"Computer vs Person\", got \"%s\"", StatusText(1));
+}
+
+static void ExpectModeText(const std::string& step, const char* want) {
+    ok(!strcmp(StatusText(1), want), "%s: mode text expected \"%s\", got \"%s\"", step.c_str(), want,
+       StatusText(1));
 }
 
 // Mode and colour restart a game in progress; after a five they change only the options, for the next game.
 static void ModeAndColour(HWND window) {
     heard[0] = 0;
-    Steps(window, "c10,10 r m120", "1 0 0 ur Black's turn|putstone.wav putstone.wav clear.wav");
-    ok(options.gameMode == 2 && !Checked(window, IDM_COMPUTER_VS_PERSON) && Grayed(window, IDM_LEVEL_MAN) &&
-           Grayed(window, IDM_COLOR_WHITE) && StatusIs(1, "Person vs Person"), "mode 2: expected its items and text");
-    Steps(window, "c10,10 m120", "1 0 0 ur Your turn|putstone.wav clear.wav");
-    ok(options.gameMode == 1 && Checked(window, IDM_COMPUTER_VS_PERSON) && !Grayed(window, IDM_LEVEL_MAN) &&
-           !Grayed(window, IDM_COLOR_WHITE) && StatusIs(1, "Computer vs Person"),
-       "mode 1: expected its items and text");
-    Steps(window, "c10,10 r m122", "1 0 0 ur Computer's turn|putstone.wav putstone.wav clear.wav");
-    ok(options.computerColour == 1 && Checked(window, IDM_COLOR_WHITE) && !Checked(window, IDM_COLOR_BLACK) &&
-           RunUntilTick(window, IDT_COMPUTER_REPLY) && Board[10][10] == Black && StatusIs(0, "Your turn"),
-       "White: expected the computer's opening stone after the paint");
-    Steps(window, "m121 n", "1 0 0 ur Your turn|putstone.wav clear.wav");
-    Steps(window, "f p m120 m122", "4 9 9 ur You win !|putstone.wav");
-    ok(options.gameMode == 2 && options.computerColour == 1 && StatusIs(1, "Computer vs Person"),
-       "after a five: expected the options changed, no text set");
-    Steps(window, "m101 m121", "1 0 0 ur Black's turn|clear.wav");  // an empty board clears silently
+    std::string step = Step(window, {Click(10, 10), ReplyTick(), Menu(IDM_COMPUTER_VS_PERSON)},
+        {.phase = kPhaseBlack, .moves = 0, .stones = 0, .undo = kGrayed, .redo = kGrayed,
+         .status = "Black's turn", .heard = "putstone.wav putstone.wav clear.wav"});
+    ok(options.gameMode == 2, "%s: gameMode expected 2, got %d", step.c_str(), (int)options.gameMode);
+    ExpectItem(window, step.c_str(), IDM_COMPUTER_VS_PERSON, false, false);
+    ExpectItem(window, step.c_str(), IDM_LEVEL_MAN, false, true);
+    ExpectItem(window, step.c_str(), IDM_COLOR_WHITE, false, true);
+    ExpectModeText(step, "Person vs Person");
+
+    step = Step(window, {Click(10, 10), Menu(IDM_COMPUTER_VS_PERSON)}, {.phase = kPhaseBlack, .moves = 0,
+        .stones = 0, .undo = kGrayed, .redo = kGrayed, .status = "Your turn",
+        .heard = "putstone.wav clear.wav"});
+    ok(options.gameMode == 1, "%s: gameMode expected 1, got %d", step.c_str(), (int)options.gameMode);
+    ExpectItem(window, step.c_str(), IDM_COMPUTER_VS_PERSON, true, false);
+    ExpectItem(window, step.c_str(), IDM_LEVEL_MAN, false, false);
+    ExpectItem(window, step.c_str(), IDM_COLOR_WHITE, false, false);
+    ExpectModeText(step, "Computer vs Person");
+
+    step = Step(window, {Click(10, 10), ReplyTick(), Menu(IDM_COLOR_WHITE)}, {.phase = kPhaseBlack,
+        .moves = 0, .stones = 0, .undo = kGrayed, .redo = kGrayed, .status = "Computer's turn",
+        .heard = "putstone.wav putstone.wav clear.wav"});
+    ok(options.computerColour == 1, "%s: computerColour expected 1, got %d", step.c_str(),
+       (int)options.computerColour);
+    ExpectItem(window, step.c_str(), IDM_COLOR_WHITE, true, false);
+    ExpectItem(window, step.c_str(), IDM_COLOR_BLACK, false, false);
+    step = Step(window, {ReplyTick()}, {.phase = kPhaseWhite, .moves = 1, .stones = 1, .undo = kEnabled,
+        .redo = kGrayed, .status = "Your turn", .heard = "putstone.wav"});
+    ok(Board[10][10] == Black, "%s: expected the computer's opening stone, Black, at (10,10)", step.c_str());
+    // Back to Black: the computer, White now, does not move first.
+    Step(window, {Menu(IDM_COLOR_BLACK), Wait()}, {.phase = kPhaseBlack, .moves = 0, .stones = 0,
+        .undo = kGrayed, .redo = kGrayed, .status = "Your turn", .heard = "clear.wav"});
+
+    step = Step(window, {PlayFive(), Paint(), Menu(IDM_COMPUTER_VS_PERSON), Menu(IDM_COLOR_WHITE)},
+        {.phase = kPhaseFiveMade, .moves = 9, .stones = 9, .undo = kGrayed, .redo = kGrayed,
+         .status = "You win !", .heard = "putstone.wav"});
+    ok(options.gameMode == 2, "%s: gameMode expected 2, got %d", step.c_str(), (int)options.gameMode);
+    ok(options.computerColour == 1, "%s: computerColour expected 1, got %d", step.c_str(),
+       (int)options.computerColour);
+    ExpectModeText(step, "Computer vs Person");  // unchanged until the next game
+    Step(window, {Menu(IDM_NEW_GAME), Menu(IDM_COLOR_BLACK)}, {.phase = kPhaseBlack, .moves = 0, .stones = 0,
+        .undo = kGrayed, .redo = kGrayed, .status = "Black's turn", .heard = "clear.wav"});
 }
 
-// Game 2: turns, silent Undo/Redo two plies at a time, redo cut by a stone; board, marker follow the record, no reply.
+// Paints; then the board holds the record's stones in turn colours, the marker sits on the last, and no
+// reply runs.
+static void PaintShowsRecord(HWND window, const std::string& step) {
+    UpdateWindow(window);
+    int wrong = 0;
+    for (int i = 0; i < moveCount; i++) wrong += Board[historyX[i]][historyY[i]] != (i % 2 ? White : Black);
+    ok(wrong == 0, "%s: %d of the record's %d stones missing or of the wrong colour", step.c_str(), wrong,
+       (int)moveCount);
+    if (moveCount > 0)
+        ok(MarkerPixels(window, MarkerRect()) > 0, "%s: expected the marker on the last stone", step.c_str());
+    ok(!KillTimer(window, IDT_COMPUTER_REPLY), "%s: expected no computer reply between people", step.c_str());
+}
+
+// Game 2: turns; silent Undo and Redo two plies at a time, repainting exactly the cells they change and the
+// marker; Redo cut off by a new stone.
 static void TwoPeople(HWND window) {
-    static const char* const kSteps[][2] = {
-        {"c10,10 p", "2 1 1 Ur White's turn|putstone.wav"}, {"c11,10 p", "1 2 2 Ur Black's turn|putstone.wav"},
-        {"c10,11 p", "2 3 3 Ur White's turn|putstone.wav"}, {"m102 p", "2 1 1 UR White's turn|"},
-        {"m102 p", "1 0 0 uR White's turn|"},               {"m103 p", "1 2 2 UR White's turn|"},
-        {"c9,9 p", "2 3 3 Ur White's turn|putstone.wav"},   {"m103 p", "2 3 3 Ur White's turn|"}};
-    for (const auto& s : kSteps) {
-        Steps(window, s[0], s[1]);
-        bool follows = !KillTimer(window, IDT_COMPUTER_REPLY) && (!moveCount || MarkerPixels(window, MarkerRect()));
-        for (int i = 0; i < moveCount; i++) follows &= Board[historyX[i]][historyY[i]] == (i % 2 ? White : Black);
-        ok(follows, "%s: expected the board to follow the record", s[0]);
-    }
-    Steps(window, "f p", "4 9 9 ur Black win !|putstone.wav");
-    Steps(window, "m101 m120", "1 0 0 ur Your turn|clear.wav");
+    PaintShowsRecord(window, Step(window, {Click(10, 10)}, {.phase = kPhaseWhite, .moves = 1, .stones = 1,
+        .undo = kEnabled, .redo = kGrayed, .status = "White's turn", .heard = "putstone.wav"}));
+    PaintShowsRecord(window, Step(window, {Click(11, 10)}, {.phase = kPhaseBlack, .moves = 2, .stones = 2,
+        .undo = kEnabled, .redo = kGrayed, .status = "Black's turn", .heard = "putstone.wav"}));
+    PaintShowsRecord(window, Step(window, {Click(10, 11)}, {.phase = kPhaseWhite, .moves = 3, .stones = 3,
+        .undo = kEnabled, .redo = kGrayed, .status = "White's turn", .heard = "putstone.wav"}));
+
+    std::string step = Step(window, {Menu(IDM_UNDO)}, {.phase = kPhaseWhite, .moves = 1, .stones = 1,
+        .undo = kEnabled, .redo = kEnabled, .status = "White's turn", .heard = ""});
+    ExpectRepaint(window, step, "cells (10,11), (11,10) and the marker on (10,10)",
+                  {Area(CellRect(10, 11)), Area(CellRect(11, 10)), Area(MarkerRect())});
+    PaintShowsRecord(window, step);
+    step = Step(window, {Menu(IDM_UNDO)}, {.phase = kPhaseBlack, .moves = 0, .stones = 0,
+        .undo = kGrayed, .redo = kEnabled, .status = "White's turn", .heard = ""});
+    ExpectRepaint(window, step, "cell (10,10)", {Area(CellRect(10, 10))});
+    PaintShowsRecord(window, step);
+    step = Step(window, {Menu(IDM_REDO)}, {.phase = kPhaseBlack, .moves = 2, .stones = 2,
+        .undo = kEnabled, .redo = kEnabled, .status = "White's turn", .heard = ""});
+    ExpectRepaint(window, step, "cells (10,10), (11,10)", {Area(CellRect(10, 10)), Area(CellRect(11, 10))});
+    PaintShowsRecord(window, step);
+    const PixelRect markerOn11x10 = MarkerRect();
+    step = Step(window, {Click(9, 9)}, {.phase = kPhaseWhite, .moves = 3, .stones = 3,
+        .undo = kEnabled, .redo = kGrayed, .status = "White's turn", .heard = "putstone.wav"});
+    ExpectRepaint(window, step, "the marker on (11,10) and cell (9,9)",
+                  {Area(markerOn11x10), Area(CellRect(9, 9))});
+    PaintShowsRecord(window, step);
+    step = Step(window, {Menu(IDM_REDO)}, {.phase = kPhaseWhite, .moves = 3, .stones = 3,
+        .undo = kEnabled, .redo = kGrayed, .status = "White's turn", .heard = ""});
+    PaintShowsRecord(window, step);
+
+    Step(window, {PlayFive(), Paint()}, {.phase = kPhaseFiveMade, .moves = 9, .stones = 9,
+        .undo = kGrayed, .redo = kGrayed, .status = "Black win !", .heard = "putstone.wav"});
+    Step(window, {Menu(IDM_NEW_GAME), Menu(IDM_COMPUTER_VS_PERSON)}, {.phase = kPhaseBlack, .moves = 0,
+        .stones = 0, .undo = kGrayed, .redo = kGrayed, .status = "Your turn", .heard = "clear.wav"});
 }
 
-// Each dialog is recorded in heard on activation as "modal closeBox caption|first text", then gets the closing key.
+// The real timer through the message loop: the computer's reply waits about 400 ms at Slow, 100 at Fast.
+// The bounds are loose but tell 400 from 300 or 500.
+static DWORD ReplyDelay(HWND window) {
+    Command(window, IDM_NEW_GAME);
+    ClickIntersection(window, 10, 10);
+    const DWORD start = GetTickCount();
+    UpdateWindow(window);  // the paint starts the reply timer
+    MSG message;
+    while (moveCount < 2 && GetTickCount() - start < 2000) {
+        if (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        else Sleep(1);
+    }
+    heard[0] = 0;
+    return GetTickCount() - start;
+}
+static void ReplyIntervals(HWND window) {
+    Command(window, IDM_SPEED_SLOW);
+    DWORD slow = ReplyDelay(window);
+    ok(slow >= 300, "after Menu(IDM_SPEED_SLOW): reply expected not before 300 ms, came after %lu ms", slow);
+    ok(slow <= 470, "after Menu(IDM_SPEED_SLOW): reply expected by 470 ms, came after %lu ms", slow);
+    Command(window, IDM_SPEED_FAST);
+    DWORD fast = ReplyDelay(window);
+    ok(fast <= 250, "after Menu(IDM_SPEED_FAST): reply expected by 250 ms, came after %lu ms", fast);
+}
+
+// Each dialog as it is activated, then closed with closeKey; its caption is recorded in heard.
+static struct {
+    bool modal;        // owned by the main window, which is disabled meanwhile
+    bool closeBox;     // WS_SYSMENU
+    char text[64];     // the first text, in UTF-8
+} dialog;
 static WPARAM closeKey;
 static LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
-    HWND dialog = (HWND)wParam, owner = GetWindow(dialog, GW_OWNER), text = GetWindow(dialog, GW_CHILD);
-    char name[16] = "", caption[32], first[64], seen[128];
-    if (code == HCBT_ACTIVATE && GetClassNameA(dialog, name, sizeof name) && !strcmp(name, "#32770")) {
-        while ((GetWindowLongA(text, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) text = GetWindow(text, GW_HWNDNEXT);
+    HWND shown = (HWND)wParam;
+    char name[16] = "";
+    if (code == HCBT_ACTIVATE && GetClassNameA(shown, name, sizeof name) && !strcmp(name, "#32770")) {
+        HWND owner = GetWindow(shown, GW_OWNER);
+        dialog.modal = owner == FindWindowA("Kivrano", NULL) && !IsWindowEnabled(owner);
+        dialog.closeBox = (GetWindowLongA(shown, GWL_STYLE) & WS_SYSMENU) != 0;
+        HWND text = GetWindow(shown, GW_CHILD);
+        while ((GetWindowLongA(text, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            text = GetWindow(text, GW_HWNDNEXT);
         wchar_t wide[64];
-        GetWindowTextA(dialog, caption, sizeof caption);
         GetWindowTextW(text, wide, 64);
-        WideCharToMultiByte(CP_UTF8, 0, wide, -1, first, sizeof first, NULL, NULL);
-        snprintf(seen, sizeof seen, "%d %d %s|%s", owner == FindWindowA("Kivrano", NULL) && !IsWindowEnabled(owner),
-                 (GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) != 0, caption, first);
+        WideCharToMultiByte(CP_UTF8, 0, wide, -1, dialog.text, sizeof dialog.text, NULL, NULL);
+        char caption[32];
+        char seen[48];
+        GetWindowTextA(shown, caption, sizeof caption);
+        snprintf(seen, sizeof seen, "dialog \"%s\"", caption);
         Heard(seen);
-        PostMessageW(dialog, WM_KEYDOWN, closeKey, 1);
+        PostMessageW(shown, WM_KEYDOWN, closeKey, 1);
     }
     return CallNextHookEx(NULL, code, wParam, lParam);
+}
+static void ExpectDialog(const std::string& step, bool closeBox, const char* text) {
+    ok(dialog.modal, "%s: dialog expected modal to the main window", step.c_str());
+    ok(dialog.closeBox == closeBox, "%s: close box expected %s", step.c_str(),
+       closeBox ? "present" : "absent");
+    ok(!strcmp(dialog.text, text), "%s: text expected \"%s\", got \"%s\"", step.c_str(), text, dialog.text);
 }
 
 static BOOL WINAPI RecordHelp(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
     char call[96];
-    snprintf(call, sizeof call, "help %d %s %x %lu", window == FindWindowA("Kivrano", NULL), file, command,
-             (ULONG)data);
-    return Heard(call), TRUE;
+    snprintf(call, sizeof call, "WinHelpA(%s, %s, %s, %lu)",
+             window == FindWindowA("Kivrano", NULL) ? "main window" : "another window", file,
+             command == HELP_FINDER ? "HELP_FINDER" : "another command", (unsigned long)data);
+    Heard(call);
+    return TRUE;
 }
 
-// Double three: beep, modal warning (Esc), game unchanged; About (Enter); Help: WinHelp HELP_FINDER, once recorded.
+// Double three: beep, the modal warning (closed with Esc), game unchanged; About (Enter); Help: the help
+// viewer's contents, the call recorded only.
 static void Dialogs(HWND window) {
     HHOOK hook = SetWindowsHookExA(WH_CBT, WatchDialog, NULL, GetCurrentThreadId());
     SetUpPosition(window, {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8}, {1, 5}, {10, 9}, {1, 7}});
     closeKey = VK_ESCAPE;
-    Steps(window, "c10,10", "1 8 8 Ur Your turn|beep 1 0 Warning 3X3 !|\uC30D \uC0BC \uC785 \uB2C8 \uB2E4");
+    std::string step = Step(window, {Click(10, 10)}, {.phase = kPhaseBlack, .moves = 8, .stones = 8,
+        .undo = kEnabled, .redo = kGrayed, .status = "Your turn", .heard = "beep dialog \"Warning 3X3 !\""});
+    ExpectDialog(step, false, "\uC30D \uC0BC \uC785 \uB2C8 \uB2E4");
     closeKey = VK_RETURN;
-    Steps(window, "m124", "1 8 8 Ur Your turn|1 1 About Kivrano|Kivrano     Version 1.46");
+    step = Step(window, {Menu(IDM_ABOUT)}, {.phase = kPhaseBlack, .moves = 8, .stones = 8,
+        .undo = kEnabled, .redo = kGrayed, .status = "Your turn", .heard = "dialog \"About Kivrano\""});
+    ExpectDialog(step, true, "Kivrano     Version 1.46");
     UnhookWindowsHookEx(hook);
-    ok(IsWindowEnabled(window), "expected the window enabled again after the dialogs");
-    bool recorded = ReplaceImport("WinHelpA", (void*)RecordHelp);
-    if (recorded) Steps(window, "m123", "1 8 8 Ur Your turn|help 1 Kivrano.hlp b 0");
+    ok(IsWindowEnabled(window), "%s: expected the main window enabled again", step.c_str());
+    const bool recorded = ReplaceImport("WinHelpA", (void*)RecordHelp);
     ok(recorded, "expected the program to import WinHelpA");
+    if (recorded)
+        Step(window, {Menu(IDM_HELP_CONTENTS)}, {.phase = kPhaseBlack, .moves = 8, .stones = 8,
+            .undo = kEnabled, .redo = kGrayed, .status = "Your turn",
+            .heard = "WinHelpA(main window, Kivrano.hlp, HELP_FINDER, 0)"});
 }
 
 int main() {
     HWND window = StartFreshGame();
-    for (auto part : {FirstExchange, WinAndBlink, AfterTheFive, FullBoardRestarts, Choices, SizesAndStatusBar,
-                      ModeAndColour, TwoPeople, Dialogs})
-        part(window);
+    FirstExchange(window);
+    WinAndBlink(window);
+    AfterTheFive(window);
+    FullBoardRestarts(window);
+    Choices(window);
+    SizesAndStatusBar(window);
+    ModeAndColour(window);
+    TwoPeople(window);
+    Dialogs(window);
+    ReplyIntervals(window);
     ExitGame(window);
     return CheckSummary("game_play");
 }

@@ -1,4 +1,5 @@
-// Drives the real main window in-process: start, exit, click, timers, menu, status bar, and recorded beeps and sounds.
+// Drives the real main window in-process: start, exit, clicks, timers, the menu, the status bar, and the
+// beeps and sounds the game makes, recorded instead of played.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +24,8 @@
 
 inline HWND StartGame() {
     HWND window = StartProgram(GetModuleHandleA(NULL), SW_SHOWNORMAL);
-    return PumpMessages(), window;
+    PumpMessages();
+    return window;
 }
 inline void Command(HWND window, int command) { SendMessageA(window, WM_COMMAND, command, 0); }
 // Exit (unless the window is gone), then let a later start register the class again without the quit message.
@@ -31,22 +33,61 @@ inline void ExitGame(HWND window) {
     if (window) Command(window, IDM_EXIT);
     PumpMessages();
     UnregisterClassA("Kivrano", GetModuleHandleA(NULL));
-    for (MSG quit; PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE);) continue;
+    MSG quit;
+    while (PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
 }
 
+// The menu items by their resource names, for messages.
+inline const char* ItemName(int item) {
+    static const char* const kNames[] = {
+        "IDM_NEW_GAME", "IDM_UNDO", "IDM_REDO", "IDM_EXIT", "IDM_LEVEL_MAN", "IDM_LEVEL_GOD",
+        "IDM_SPEED_FAST", "IDM_SPEED_SLOW", "IDM_ENABLE_3X3", "IDM_SIZE_TINY", "IDM_SIZE_SMALL",
+        "IDM_SIZE_MEDIUM", "IDM_SIZE_LARGE", "IDM_SIZE_HUGE", "IDM_SIZE_FREE", "IDM_CONTINUOUS_PLAY",
+        "IDM_MARK_PREVIOUS", "IDM_SOUND", "IDM_STATUS_BAR", "IDM_COMPUTER_VS_PERSON", "IDM_COLOR_BLACK",
+        "IDM_COLOR_WHITE", "IDM_HELP_CONTENTS", "IDM_ABOUT"};
+    if (item < IDM_NEW_GAME || item > IDM_ABOUT) return "an unknown item";
+    return kNames[item - IDM_NEW_GAME];
+}
 inline UINT MenuState(HWND window, int item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND); }
 inline bool Checked(HWND window, int item) { return MenuState(window, item) & MF_CHECKED; }
 inline bool Grayed(HWND window, int item) { return MenuState(window, item) & MF_GRAYED; }
+inline const char* CheckedText(bool checked) { return checked ? "checked" : "unchecked"; }
+inline const char* GrayedText(bool grayed) { return grayed ? "grayed" : "enabled"; }
+// One menu item's check mark and graying, each its own check, as in
+// "after X: IDM_UNDO expected grayed, got enabled".
+inline void ExpectItem(HWND window, const char* step, int item, bool checked, bool grayed) {
+    ok(Checked(window, item) == checked, "%s: %s expected %s, got %s", step, ItemName(item),
+       CheckedText(checked), CheckedText(!checked));
+    ok(Grayed(window, item) == grayed, "%s: %s expected %s, got %s", step, ItemName(item), GrayedText(grayed),
+       GrayedText(!grayed));
+}
+
+// The text of the status bar's part 0 (the turn or result) or 1 (the game mode).
 inline const char* StatusText(int part) {
     static char text[2][128];
     text[part][0] = 0;
     SendMessageA(statusBarWindow, SB_GETTEXTA, part, (LPARAM)text[part]);
     return text[part];
 }
-inline bool StatusIs(int part, const char* expected) { return strcmp(StatusText(part), expected) == 0; }
-inline char heard[256];  // the beeps and sounds since the last state check: "putstone.wav beep"
 
-inline void Click(HWND window, int x, int y) {
+// The beeps, sounds, dialogs and help calls since the last check, in order: "putstone.wav beep".
+inline char heard[256];
+inline void Heard(const char* what) {
+    size_t used = strlen(heard);
+    snprintf(heard + used, sizeof heard - used, "%s%s", used ? " " : "", what);
+}
+inline BOOL WINAPI RecordBeep(UINT) {
+    Heard("beep");
+    return TRUE;
+}
+// A sound must play asynchronously from its file; anything else is recorded as "wrong flags".
+inline BOOL WINAPI RecordSound(LPCSTR name, HMODULE, DWORD flags) {
+    Heard(flags == (SND_ASYNC | SND_FILENAME) ? name : "wrong flags");
+    return TRUE;
+}
+
+// The human's click on the intersection (x, y), as the mouse sends it.
+inline void ClickIntersection(HWND window, int x, int y) {
     PixelPoint centre = IntersectionCentre(x, y);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
@@ -55,9 +96,12 @@ inline void Click(HWND window, int x, int y) {
 // Dispatches everything until the window's timer has ticked once; false when it did not within 3 seconds.
 inline bool RunUntilTick(HWND window, UINT_PTR timer) {
     MSG m;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(5))
-        while (PeekMessageA(&m, NULL, 0, 0, PM_REMOVE))
-            if (DispatchMessageA(&m), m.message == WM_TIMER && m.hwnd == window && m.wParam == timer) return true;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(5)) {
+        while (PeekMessageA(&m, NULL, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&m);
+            if (m.message == WM_TIMER && m.hwnd == window && m.wParam == timer) return true;
+        }
+    }
     return false;
 }
 
@@ -73,7 +117,8 @@ inline int MarkerPixels(HWND window, const PixelRect& area) {
 
 // The stones played in this order, Black first, the side after them to move, all repainted, nothing heard.
 inline void SetUpPosition(HWND window, std::initializer_list<POINT> moves) {
-    moveCount = 0, Phase = 1;
+    moveCount = 0;
+    Phase = kPhaseBlack;
     NewGame(window);
     for (POINT p : moves) PlaceStone(window, p.x, p.y);
     SetUndoEnabled(window, true);
@@ -84,16 +129,6 @@ inline void SetUpPosition(HWND window, std::initializer_list<POINT> moves) {
 inline int StonesOnBoard() {
     return kMaxMoves - (int)std::count(&Board[0][0], &Board[0][0] + kBoardCells * kBoardCells, Empty);
 }
-// Phase, moves, stones, Undo and Redo ("uR": Undo grayed, Redo enabled), turn text and heard: "2 1 1 Ur Your turn|".
-inline const char* GameState(HWND window) {
-    static char state[400];
-    snprintf(state, sizeof state, "%d %d %d %c%c %s|%s", (int)Phase, (int)moveCount, StonesOnBoard(),
-             Grayed(window, IDM_UNDO) ? 'u' : 'U', Grayed(window, IDM_REDO) ? 'r' : 'R', StatusText(0), heard);
-    return state;
-}
-#define CheckState(window, want, what) \
-    (ok(!strcmp(GameState(window), want), "%s: expected \"%s\", got \"%s\"", what, want, GameState(window)), \
-     heard[0] = 0)
 
 // Points this program's import of the function at the replacement; false when it has none.
 inline bool ReplaceImport(const char* function, void* replacement) {
@@ -102,29 +137,24 @@ inline bool ReplaceImport(const char* function, void* replacement) {
     DWORD imports = headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     for (IMAGE_IMPORT_DESCRIPTOR* dll = (IMAGE_IMPORT_DESCRIPTOR*)(base + imports); dll->Name; dll++) {
         auto* name = (IMAGE_THUNK_DATA*)(base + dll->OriginalFirstThunk);
-        for (auto* slot = (IMAGE_THUNK_DATA*)(base + dll->FirstThunk); name->u1.AddressOfData; name++, slot++) {
-            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
-                strcmp((char*)((IMAGE_IMPORT_BY_NAME*)(base + name->u1.AddressOfData))->Name, function) != 0)
+        auto* slot = (IMAGE_THUNK_DATA*)(base + dll->FirstThunk);
+        for (; name->u1.AddressOfData; name++, slot++) {
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
+            if (strcmp((char*)((IMAGE_IMPORT_BY_NAME*)(base + name->u1.AddressOfData))->Name, function) != 0)
                 continue;
-            return WriteProcessMemory(GetCurrentProcess(), &slot->u1.Function, &replacement, sizeof replacement, NULL);
+            return WriteProcessMemory(GetCurrentProcess(), &slot->u1.Function, &replacement,
+                                      sizeof replacement, NULL);
         }
     }
     return false;
 }
 
-// Beeps and sounds are recorded in heard instead of made; a sound must play asynchronously from its file.
-inline void Heard(const char* what) {
-    size_t used = strlen(heard);
-    snprintf(heard + used, sizeof heard - used, "%s%s", used ? " " : "", what);
-}
-inline BOOL WINAPI RecordBeep(UINT) { return Heard("beep"), TRUE; }
-inline BOOL WINAPI RecordSound(LPCSTR name, HMODULE, DWORD flags) { return Heard(flags == 0x20001 ? name : "?"), TRUE; }
-
 // Records beeps and sounds, copies the images and sounds here, removes the settings file and starts the game.
 inline HWND StartFreshGame() {
-    ok(ReplaceImport("MessageBeep", (void*)RecordBeep) && ReplaceImport("PlaySoundA", (void*)RecordSound),
-       "expected the program to import MessageBeep and PlaySoundA");
-    for (const char* name : {"board.img", "black.img", "white.img", "putstone.wav", "clear.wav", "finish.wav"}) {
+    ok(ReplaceImport("MessageBeep", (void*)RecordBeep), "expected the program to import MessageBeep");
+    ok(ReplaceImport("PlaySoundA", (void*)RecordSound), "expected the program to import PlaySoundA");
+    for (const char* name : {"board.img", "black.img", "white.img", "putstone.wav", "clear.wav",
+                             "finish.wav"}) {
         char path[MAX_PATH];
         snprintf(path, sizeof path, "Z:%s/assets/%s", getenv("KIVRANO_SOURCE_DIR"), name);
         ok(CopyFileA(path, name, FALSE), "expected to copy %s", path);

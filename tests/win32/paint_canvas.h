@@ -20,14 +20,26 @@ inline Canvas CreateCanvas(int width, int height) {
     return c;
 }
 
-inline void DestroyCanvas(Canvas& c) { SelectObject(c.dc, c.previous), DeleteObject(c.bitmap), DeleteDC(c.dc); }
-inline void FillCanvas(Canvas& c, DWORD rgb) { GdiFlush(), std::fill(c.pixels, c.pixels + c.width * c.height, rgb); }
-inline DWORD PixelAt(const Canvas& c, int x, int y) { return GdiFlush(), c.pixels[y * c.width + x] & 0xFFFFFF; }
+inline void DestroyCanvas(Canvas& c) {
+    SelectObject(c.dc, c.previous);
+    DeleteObject(c.bitmap);
+    DeleteDC(c.dc);
+}
+// GDI may batch drawing: flush before the pixels are touched directly.
+inline void FillCanvas(Canvas& c, DWORD rgb) {
+    GdiFlush();
+    std::fill(c.pixels, c.pixels + c.width * c.height, rgb);
+}
+inline DWORD PixelAt(const Canvas& c, int x, int y) {
+    GdiFlush();
+    return c.pixels[y * c.width + x] & 0xFFFFFF;
+}
 
 // Live GDI objects; Wine answers 0 to GetGuiResources, so its handle table's 16-bit slots are walked.
 inline int GdiObjectCount() {
     int live = (int)GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    for (ULONG_PTR slot = live ? 0x10000 : 1; slot < 0x10000; slot++) live += GetObjectType((HGDIOBJ)slot) != 0;
+    if (live != 0) return live;
+    for (ULONG_PTR slot = 1; slot < 0x10000; slot++) live += GetObjectType((HGDIOBJ)slot) != 0;
     return live;
 }
 

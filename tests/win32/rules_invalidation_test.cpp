@@ -25,39 +25,42 @@ static HWND CreateTestWindow() {
     return window;
 }
 
-// Checks that the update region is exactly the rectangle and that painting it erases nothing, then clears it.
-static void CheckRepaint(HWND window, const PixelRect& r, const char* what) {
-    ok(UpdateRegionIs(window, RECT{r.left, r.top, r.right, r.bottom}), "%s should invalidate exactly (%d,%d)-(%d,%d)",
-       what, r.left, r.top, r.right, r.bottom);
+// The update region is exactly the rectangle (none: nothing), and painting it erases nothing; then clears it.
+static void CheckRepaint(HWND window, std::initializer_list<RECT> areas, const char* step) {
+    RegionComparison region = CompareUpdateRegion(window, areas);
+    ok(region.same, "after %s: repainted area expected %s, got %s", step, region.expected, region.got);
     eraseMessages = 0;
     UpdateWindow(window);
-    ok(eraseMessages == 0, "%s: expected no WM_ERASEBKGND, got %d", what, eraseMessages);
+    ok(eraseMessages == 0, "after %s: WM_ERASEBKGND expected none, got %d", step, eraseMessages);
     PumpMessages();
     ValidateRect(window, NULL);
 }
+
+static RECT Area(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 int main() {
     HWND window = CreateTestWindow();
     boardGeometry = BoardGeometry{24, 24, 7, 3};  // 24-pixel cells, the board 7 pixels in and 3 down
     options.sound = 0;
     InitWallRing();
-    const PixelRect none = {0, 0, 0, 0}, corner = CellRect(1, 19), next = CellRect(2, 19), board = BoardRect();
-    const PixelRect both = {corner.left, corner.top, next.right, next.bottom};  // the two cells side by side
-    ok(corner.left == 7 + 4 && corner.bottom == 3 + 4 + 19 * 24 && board.right == 7 + 19 * 24 + 8,
-       "cell (1,19) at %d,%d, board right edge %d", corner.left, corner.top, board.right);
-    CheckRepaint(window, none, "showing the window");
+    const RECT corner = Area(CellRect(1, 19)), next = Area(CellRect(2, 19)), board = Area(BoardRect());
+    ok(corner.left == 7 + 4, "cell (1,19): left expected %d, got %ld", 7 + 4, corner.left);
+    ok(corner.bottom == 3 + 4 + 19 * 24, "cell (1,19): bottom expected %d, got %ld", 3 + 4 + 19 * 24,
+       corner.bottom);
+    ok(board.right == 7 + 19 * 24 + 8, "board: right expected %d, got %ld", 7 + 19 * 24 + 8, board.right);
+    CheckRepaint(window, {}, "showing the window");
     PlaceStone(window, 1, 19);
-    CheckRepaint(window, corner, "PlaceStone (1,19)");
+    CheckRepaint(window, {corner}, "PlaceStone (1,19)");
     PlaceStone(window, 2, 19);
-    CheckRepaint(window, next, "PlaceStone (2,19)");
+    CheckRepaint(window, {next}, "PlaceStone (2,19)");
     UndoMoves(window);
-    CheckRepaint(window, both, "UndoMoves");
+    CheckRepaint(window, {corner, next}, "UndoMoves");
     UndoMoves(window);
-    CheckRepaint(window, none, "UndoMoves with nothing to take back");
+    CheckRepaint(window, {}, "UndoMoves with nothing to take back");
     RedoMoves(window);
-    CheckRepaint(window, both, "RedoMoves");
+    CheckRepaint(window, {corner, next}, "RedoMoves");
     NewGame(window);
-    CheckRepaint(window, board, "NewGame");
+    CheckRepaint(window, {board}, "NewGame");
     DestroyWindow(window);
     return CheckSummary("rules_invalidation");
 }

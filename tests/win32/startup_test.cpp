@@ -1,19 +1,27 @@
-// The resources; the real game started from stored options and exited (refused start-up steps: start_exit_safety).
+// The resources, and the real game started from stored options and exited.
+// (Refused start-up steps are checked in start_exit_safety_test.)
 #include "app/win_main.cpp"
 
 #include "game_window.h"
 
+#include <string>
+#include <vector>
+
 static const char* const kIni = "Kivrano.ini";
-static const int kHeight[5] = {412, 528, 644, 760, 876};  // Tiny..Huge with the status bar, 58 more than wide
+// The window's outer height, Tiny to Huge, with the status bar; the width is 58 less.
+static const int kHeight[5] = {412, 528, 644, 760, 876};
 static bool Fits(int size) { return kHeight[size] <= GetSystemMetrics(SM_CYSCREEN); }
 static bool FileThere() { return GetFileAttributesA(kIni) != INVALID_FILE_ATTRIBUTES; }
 
-// A settings file: header and nine option bytes, then four decimal texts, each NUL-ended over the last in 11 bytes.
-static void SettingsBytes(unsigned char out[55], const unsigned char o[9], int x, int y, int size, int h) {
+// A settings file: the header 1, 46 and the nine options a byte each, then windowX, windowY, the size record
+// and windowHeight as decimal texts, each written NUL-ended over the last into its own 11 bytes.
+static void SettingsBytes(unsigned char out[55], const Options& o) {
     unsigned char record[11] = {1, 46};
-    memcpy(record + 2, o, 9);
+    const int32_t bytes[9] = {o.level, o.computerColour, o.gameMode, o.speed, o.allowDoubleThree,
+                              o.continuousPlay, o.markPrevious, o.sound, o.statusBar};
+    for (int i = 0; i < 9; i++) record[2 + i] = (unsigned char)bytes[i];
     memcpy(out, record, 11);
-    int values[4] = {x, y, size, h};
+    const int32_t values[4] = {o.windowX, o.windowY, o.sizeIndex, o.windowHeight};
     for (int i = 0; i < 4; i++) {
         char text[16];
         memcpy(record, text, snprintf(text, sizeof text, "%d", values[i]) + 1);
@@ -25,105 +33,279 @@ static const FILETIME kLongAgo = {0x2A4E0000, 0x01C07385};
 static FILETIME stamp;
 static DWORD FileBytes(bool write, unsigned char bytes[64]) {
     DWORD done = 0;
-    HANDLE file =
-        CreateFileA(kIni, write ? GENERIC_WRITE : GENERIC_READ, 0, NULL, write ? CREATE_ALWAYS : OPEN_EXISTING, 0, 0);
-    write ? WriteFile(file, bytes, 55, &done, NULL) && SetFileTime(file, NULL, NULL, &kLongAgo)
-          : ReadFile(file, bytes, 64, &done, NULL) && GetFileTime(file, NULL, NULL, &stamp);
+    DWORD access = write ? GENERIC_WRITE : GENERIC_READ;
+    HANDLE file = CreateFileA(kIni, access, 0, NULL, write ? CREATE_ALWAYS : OPEN_EXISTING, 0, 0);
+    if (write && WriteFile(file, bytes, 55, &done, NULL)) SetFileTime(file, NULL, NULL, &kLongAgo);
+    if (!write && ReadFile(file, bytes, 64, &done, NULL)) GetFileTime(file, NULL, NULL, &stamp);
     CloseHandle(file);
     return done;
 }
 
-// Stored files (h 0: none; a wrong header is the settings file test's) and what they start; menu: items 101..124
-// 'c' checked, 'g' grayed, 'b' both, the sizes filled in from the screen; status: both parts of the bar, if checked.
-static const struct { const char* what; unsigned char o[9]; int x, y, size, h; const char *menu, *status; }
-kStarts[] = {
-    {"no file", {}, 0, 0, 0, 0, ".gg..c.c........ccccc...", "Your turn|Computer vs Person"},
-    {"Free", {1, 2, 1, 1, 0, 0, 1, 1, 1}, 40, 30, 700, 500, ".gg..c.c........ccccc...", NULL},
-    {"gameMode 2", {1, 2, 2, 1, 0, 0, 1, 1, 1}, 60, 40, 2, 644, ".gg.gb.c........ccc.bg..",
-     "Black's turn|Person vs Person"},
-    {"Huge", {1, 2, 1, 1, 0, 0, 1, 1, 1}, 20, 20, 4, 876, ".gg..c.c........ccccc...", NULL},
-    // Man, computer Black, Fast, double three allowed, continuous play, no marker, sound or status bar.
-    {"other options", {0, 1, 1, 0, 1, 1, 0, 0, 0}, 30, 20, 1, 508, ".gg.c.c.c......c...c.c..", NULL},
+// Stored files (none, or valid ones; a wrong header is the settings file test's) and what they start: the
+// menu items checked and grayed besides the sizes (those follow the screen), the status bar's two texts.
+static const struct {
+    const char* what;
+    bool stored;
+    Options o;  // sizeIndex: the stored size record, 0..4 or a Free window's width
+    std::vector<int> checked, grayed;
+    const char *turnText, *modeText;  // NULL: not looked at
+} kStarts[] = {
+    {"no settings file", false, kDefaultOptions,
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, "Your turn", "Computer vs Person"},
+    {"Free stored", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
+     .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 40, .windowY = 30,
+     .sizeIndex = 700, .windowHeight = 500},
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    {"gameMode 2 stored", true, {.level = 1, .computerColour = 2, .gameMode = 2, .speed = 1,
+     .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 60,
+     .windowY = 40, .sizeIndex = 2, .windowHeight = 644},
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO, IDM_LEVEL_MAN, IDM_LEVEL_GOD, IDM_COLOR_BLACK, IDM_COLOR_WHITE}, "Black's turn",
+     "Person vs Person"},
+    {"Huge stored", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
+     .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 20, .windowY = 20,
+     .sizeIndex = 4, .windowHeight = 876},
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    {"other options stored", true, {.level = 0, .computerColour = 1, .gameMode = 1, .speed = 0,
+     .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0, .windowX = 30,
+     .windowY = 20, .sizeIndex = 1, .windowHeight = 508},
+     {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_WHITE},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
 };
 
-// Each start: window, frame, menu marks, status bar; the file kept until Exit rewrites it byte for byte if changed.
+static bool Contains(const std::vector<int>& items, int item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
+}
+
+// Each start: window, frame, menu marks, status bar; the file kept until Exit, which rewrites it byte for
+// byte only if something changed.
 static void StartsAsStored() {
-    static const unsigned char kDefaults[9] = {1, 2, 1, 1, 0, 0, 1, 1, 1};
-    ok(!Fits(4), "expected a screen too low for Huge");
     for (const auto& row : kStarts) {
+        const Options& o = row.o;
+        const bool free = o.sizeIndex > 4;
+        if (row.stored && o.sizeIndex == 4 && Fits(4)) {
+            skip("%s: the screen fits Huge (%d pixels high), so the fall back to Tiny cannot be seen",
+                 row.what, kHeight[4]);
+            continue;
+        }
+        char step[48];
+        snprintf(step, sizeof step, "started with %s", row.what);
         unsigned char bytes[64], written[64], got[64];
-        bool stored = row.h, free = row.size > 4;
-        SettingsBytes(bytes, row.o, row.x, row.y, row.size, row.h);
+        SettingsBytes(bytes, o);
         DeleteFileA(kIni);
-        if (stored) FileBytes(true, bytes);
+        if (row.stored) FileBytes(true, bytes);
         HWND window = StartGame();
-        const unsigned char* o = stored ? row.o : kDefaults;
-        int size = free ? 5 : !stored ? (Fits(2) ? 2 : 0) : Fits(row.size) ? row.size : 0;
-        int width = free ? row.size : kHeight[size] - 58, height = free ? row.h : kHeight[size] - 20 * !o[8];
+        const int defaultSize = Fits(2) ? 2 : 0;
+        const int size = free ? 5 : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
+        const int width = free ? o.sizeIndex : kHeight[size] - 58;
+        const int height = free ? o.windowHeight : kHeight[size] - (o.statusBar ? 0 : 20);
         RECT r;
         GetWindowRect(window, &r);
-        ok(r.right - r.left == width && r.bottom - r.top == height &&
-               (!stored || (r.left == row.x && r.top == row.y)) &&
-               ((GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0) == free,
-           "%s: expected %d x %d, sizeable %d; got %ld x %ld at (%ld,%ld)", row.what, width, height, free,
-           r.right - r.left, r.bottom - r.top, r.left, r.top);
-        char menu[25] = {}, want[25];
-        strcpy(want, row.menu);
-        for (int item = IDM_NEW_GAME, s = item - IDM_SIZE_TINY; item <= IDM_ABOUT; item++, s++) {
-            menu[item - IDM_NEW_GAME] = ".cgb"[!!Checked(window, item) + 2 * !!Grayed(window, item)];
-            if (s >= 0 && s <= 5) want[item - IDM_NEW_GAME] = s == size ? 'c' : s < 5 && !Fits(s) ? 'g' : '.';
+        ok(r.right - r.left == width, "%s: width expected %d, got %ld", step, width, r.right - r.left);
+        ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", step, height, r.bottom - r.top);
+        if (row.stored) {
+            ok(r.left == o.windowX, "%s: left expected %d, got %ld", step, (int)o.windowX, r.left);
+            ok(r.top == o.windowY, "%s: top expected %d, got %ld", step, (int)o.windowY, r.top);
         }
-        ok(strcmp(menu, want) == 0, "%s: expected the menu %s, got %s", row.what, want, menu);
-        char status[300];
-        snprintf(status, sizeof status, "%s|%s", StatusText(0), StatusText(1));
-        ok(!IsWindowVisible(statusBarWindow) == !o[8] && (!row.status || !strcmp(status, row.status)),
-           "%s: got the status bar %d with \"%s\"", row.what, IsWindowVisible(statusBarWindow), status);
-        ok(FileThere() == stored, "%s: expected the file %s until Exit", row.what, stored ? "kept" : "absent");
+        const bool sizeable = (GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
+        ok(sizeable == free, "%s: sizing frame expected %s", step, free ? "present" : "absent");
+        for (int item = IDM_NEW_GAME; item <= IDM_ABOUT; item++) {
+            const bool sizeItem = item >= IDM_SIZE_TINY && item <= IDM_SIZE_FREE;
+            const int sizeOf = item - IDM_SIZE_TINY;
+            const bool checked = sizeItem ? sizeOf == size : Contains(row.checked, item);
+            const bool grayed = sizeItem ? sizeOf < 5 && !Fits(sizeOf) : Contains(row.grayed, item);
+            ExpectItem(window, step, item, checked, grayed);
+        }
+        const bool bar = IsWindowVisible(statusBarWindow) != 0;
+        ok(bar == (o.statusBar != 0), "%s: status bar expected %s", step,
+           o.statusBar ? "shown" : "hidden");
+        if (row.turnText)
+            ok(!strcmp(StatusText(0), row.turnText), "%s: status expected \"%s\", got \"%s\"", step,
+               row.turnText, StatusText(0));
+        if (row.modeText)
+            ok(!strcmp(StatusText(1), row.modeText), "%s: mode text expected \"%s\", got \"%s\"", step,
+               row.modeText, StatusText(1));
+        ok(FileThere() == row.stored, "%s: settings file expected %s until Exit", step,
+           row.stored ? "kept" : "absent");
+
         GetWindowRect(window, &r);
         ExitGame(window);
-        SettingsBytes(written, o, r.left, r.top, free ? width : size, r.bottom - r.top);
-        ok(FileBytes(false, got) == 55 && !memcmp(got, written, 55) &&
-               !CompareFileTime(&stamp, &kLongAgo) == (stored && !memcmp(bytes, written, 55)),
-           "%s: expected Exit to write it byte for byte, only if changed", row.what);
+        Options saved = o;
+        saved.windowX = r.left;
+        saved.windowY = r.top;
+        saved.sizeIndex = free ? width : size;
+        saved.windowHeight = r.bottom - r.top;
+        SettingsBytes(written, saved);
+        ok(FileBytes(false, got) == 55, "%s: settings file expected 55 bytes after Exit", step);
+        for (int i = 0; i < 55; i++)
+            if (got[i] != written[i]) {
+                ok(false, "%s: settings byte %d expected %d, got %d", step, i, written[i], got[i]);
+                break;
+            }
+        const bool unchanged = row.stored && !memcmp(bytes, written, 55);
+        ok(!CompareFileTime(&stamp, &kLongAgo) == unchanged, "%s: settings file expected %s at Exit",
+           step, unchanged ? "left alone" : "written");
     }
 }
 
-// The menu as text: "caption=id", "-" for a separator, "caption[...]" for a popup.
-static int MenuText(HMENU menu, wchar_t* out) {
+// The menu as text: "caption=IDM_NAME", "-" for a separator, "caption[...]" for a popup.
+static int MenuText(HMENU menu, char* out) {
     int n = 0;
     for (int i = 0; i < GetMenuItemCount(menu); i++) {
         if (i) out[n++] = '|';
-        n += GetMenuStringW(menu, i, out + n, 64, MF_BYPOSITION);
-        if (HMENU sub = GetSubMenu(menu, i)) out[n++] = '[', n += MenuText(sub, out + n), out[n++] = ']';
-        else n += GetMenuItemID(menu, i) ? swprintf(out + n, 8, L"=%u", GetMenuItemID(menu, i)) : (out[n] = '-', 1);
+        n += GetMenuStringA(menu, i, out + n, 64, MF_BYPOSITION);
+        HMENU sub = GetSubMenu(menu, i);
+        UINT id = GetMenuItemID(menu, i);
+        if (sub) {
+            out[n++] = '[';
+            n += MenuText(sub, out + n);
+            out[n++] = ']';
+        } else if (id != 0) {
+            n += sprintf(out + n, "=%s", ItemName(id));
+        } else {
+            out[n++] = '-';
+        }
     }
     out[n] = 0;
     return n;
 }
 
-// The menu, dialog templates and icon as loaded (language: tests/shipped; dialogs' texts on screen: game_play_test).
-static void Resources() {
-    static const wchar_t kMenu[] =
-        L"&Game[&New Game=101|-|&Undo=102|&Redo=103|-|E&xit=104]|&Options[Play &Level[&Man=105|&God=106]|&Game Speed"
-        L"[&Fast=107|&Slow=108]|&Enable 3X3=109|-|Screen Si&ze[&Tiny=110|&Small=111|&Medium=112|&Large=113|&Huge=114|"
-        L"-|&Free=115]|Con&tinuous Play=116|&Mark Previous Stone=117|&Sound=118|-|Status &Bar=119|-|C&omputer vs "
-        L"Person=120|Your &Color[&Black=121|&White=122]]|&Help[&Contents=123|-|&About Kivrano...=124]";
-    HMODULE module = GetModuleHandleA(NULL);
-    static wchar_t menu[2048];
-    MenuText(LoadMenuA(module, "Kivrano"), menu);
-    ok(wcscmp(menu, kMenu) == 0, "expected the menu\n%ls\ngot\n%ls", kMenu, menu);
-    // Style, no extended style, controls, place and size in dialog units.
-    const DLGTEMPLATE kAbout = {0x80C80080, 0, 11, 47, 88, 192, 102}, kWarn = {0x80C00000, 0, 2, 104, 115, 78, 48};
-    for (const auto& [name, want] : {std::pair{"AboutBox", kAbout}, std::pair{"SsangsamBox", kWarn}}) {
-        HRSRC found = FindResourceA(module, name, RT_DIALOG);
-        ok(found && !memcmp(LockResource(LoadResource(module, found)), &want, 18), "%s: expected its template", name);
+// A dialog template's header or one control, as the program's resources hold it.
+struct DialogPart {
+    const char* windowClass;  // for a control: "Static" or "Button", whether named or given by atom
+    DWORD style;
+    short x, y, cx, cy;       // in dialog units
+    WORD id;
+    std::string text;         // caption or control text, in UTF-8
+};
+
+// Reads a name or ordinal field (0: none; 0xFFFF then a number; else a NUL-ended string) and moves past it.
+static std::string ReadName(const WORD*& at) {
+    if (*at == 0xFFFF) {
+        WORD ordinal = at[1];
+        at += 2;
+        if (ordinal == 0x0080) return "Button";
+        if (ordinal == 0x0082) return "Static";
+        return "an ordinal";
     }
+    char text[128] = "";
+    WideCharToMultiByte(CP_UTF8, 0, (LPCWSTR)at, -1, text, sizeof text, NULL, NULL);
+    at += wcslen((const wchar_t*)at) + 1;
+    return text;
+}
+
+// The header (control count in id) and the controls of a standard dialog template without a font.
+static std::vector<DialogPart> ReadTemplate(const BYTE* data) {
+    const DLGTEMPLATE* header = (const DLGTEMPLATE*)data;
+    const WORD* at = (const WORD*)(data + 18);
+    ReadName(at);  // menu
+    ReadName(at);  // class
+    std::vector<DialogPart> parts = {{"dialog", header->style, header->x, header->y, header->cx, header->cy,
+                                      header->cdit, ReadName(at)}};
+    for (int i = 0; i < header->cdit; i++) {
+        const BYTE* aligned = (const BYTE*)(((ULONG_PTR)at + 3) & ~(ULONG_PTR)3);
+        const DLGITEMTEMPLATE* item = (const DLGITEMTEMPLATE*)aligned;
+        at = (const WORD*)(aligned + 18);
+        DialogPart part = {"", item->style, item->x, item->y, item->cx, item->cy, item->id, ""};
+        std::string windowClass = ReadName(at);
+        part.text = ReadName(at);
+        at += 1 + (*at + 1) / 2;  // the creation data: its size, then the bytes
+        part.windowClass = lstrcmpiA(windowClass.c_str(), "Static") == 0   ? "Static"
+                           : lstrcmpiA(windowClass.c_str(), "Button") == 0 ? "Button"
+                                                                           : "another class";
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+// Both dialogs field by field: the header (id: the number of controls), then each control.
+static void Dialogs() {
+    const WORD kStatic = 0xFFFF;
+    const DWORD kText = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
+    const DWORD kOk = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON;
+    static const struct { const char* name; std::vector<DialogPart> parts; } kDialogs[] = {
+        {"AboutBox", {
+            {"dialog", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 47, 88, 192, 102, 11,
+             "About Kivrano"},
+            {"Static", WS_CHILD | WS_VISIBLE | SS_ICON, 14, 12, 0, 0, kStatic, "KIVRANO"},
+            {"Static", kText, 47, 10, 170, 8, kStatic, "Kivrano     Version 1.46"},
+            {"Static", kText, 44, 22, 170, 8, kStatic, "A game of five in a row"},
+            {"Static", kText, 14, 44, 170, 8, kStatic, "Created"},
+            {"Static", kText, 49, 44, 170, 8, kStatic, "December 2026"},
+            {"Static", kText, 14, 57, 170, 8, kStatic, "Maker"},
+            {"Static", kText, 49, 57, 170, 8, kStatic, "The Kivrano team"},
+            {"Static", kText, 14, 70, 170, 8, kStatic, "Contact"},
+            {"Static", kText, 49, 70, 170, 8, kStatic, "kivrano@example.org"},
+            {"Static", kText, 49, 83, 170, 8, kStatic, "example.org/kivrano"},
+            {"Button", kOk, 146, 12, 32, 16, IDOK, "OK"}}},
+        {"SsangsamBox", {
+            {"dialog", WS_POPUP | WS_CAPTION, 104, 115, 78, 48, 2, "Warning 3X3 !"},
+            {"Static", WS_CHILD | WS_VISIBLE | WS_GROUP | SS_CENTER, 0, 11, 78, 8, kStatic,
+             "\uC30D \uC0BC \uC785 \uB2C8 \uB2E4"},
+            {"Button", kOk, 23, 29, 32, 12, IDOK, "OK"}}},
+    };
+    HMODULE module = GetModuleHandleA(NULL);
+    for (const auto& dialog : kDialogs) {
+        HRSRC found = FindResourceA(module, dialog.name, RT_DIALOG);
+        ok(found != NULL, "%s: expected the dialog template", dialog.name);
+        if (!found) continue;
+        std::vector<DialogPart> got = ReadTemplate((const BYTE*)LockResource(LoadResource(module, found)));
+        for (size_t i = 0; i < dialog.parts.size() && i < got.size(); i++) {
+            const DialogPart& w = dialog.parts[i];
+            const DialogPart& g = got[i];
+            char at[48];
+            if (i == 0) snprintf(at, sizeof at, "%s header", dialog.name);
+            else snprintf(at, sizeof at, "%s control %d", dialog.name, (int)i);
+            ok(!strcmp(g.windowClass, w.windowClass), "%s: class expected %s, got %s", at, w.windowClass,
+               g.windowClass);
+            ok(g.style == w.style, "%s: style expected 0x%08lx, got 0x%08lx", at, w.style, g.style);
+            ok(g.x == w.x, "%s: x expected %d, got %d", at, w.x, g.x);
+            ok(g.y == w.y, "%s: y expected %d, got %d", at, w.y, g.y);
+            ok(g.cx == w.cx, "%s: width expected %d, got %d", at, w.cx, g.cx);
+            ok(g.cy == w.cy, "%s: height expected %d, got %d", at, w.cy, g.cy);
+            ok(g.id == w.id, "%s: %s expected %d, got %d", at, i ? "id" : "control count", w.id, g.id);
+            ok(g.text == w.text, "%s: text expected \"%s\", got \"%s\"", at, w.text.c_str(), g.text.c_str());
+        }
+    }
+}
+
+// The menu and the icon as loaded (their language: tests/shipped; the dialogs' texts on screen: game_play).
+static void MenuAndIcon() {
+    static const char kMenu[] =
+        "&Game[&New Game=IDM_NEW_GAME|-|&Undo=IDM_UNDO|&Redo=IDM_REDO|-|E&xit=IDM_EXIT]|"
+        "&Options[Play &Level[&Man=IDM_LEVEL_MAN|&God=IDM_LEVEL_GOD]|"
+        "&Game Speed[&Fast=IDM_SPEED_FAST|&Slow=IDM_SPEED_SLOW]|&Enable 3X3=IDM_ENABLE_3X3|-|"
+        "Screen Si&ze[&Tiny=IDM_SIZE_TINY|&Small=IDM_SIZE_SMALL|&Medium=IDM_SIZE_MEDIUM|"
+        "&Large=IDM_SIZE_LARGE|&Huge=IDM_SIZE_HUGE|-|&Free=IDM_SIZE_FREE]|"
+        "Con&tinuous Play=IDM_CONTINUOUS_PLAY|"
+        "&Mark Previous Stone=IDM_MARK_PREVIOUS|&Sound=IDM_SOUND|-|Status &Bar=IDM_STATUS_BAR|-|"
+        "C&omputer vs Person=IDM_COMPUTER_VS_PERSON|"
+        "Your &Color[&Black=IDM_COLOR_BLACK|&White=IDM_COLOR_WHITE]]|"
+        "&Help[&Contents=IDM_HELP_CONTENTS|-|&About Kivrano...=IDM_ABOUT]";
+    HMODULE module = GetModuleHandleA(NULL);
+    static char menu[4096];
+    MenuText(LoadMenuA(module, "Kivrano"), menu);
+    ok(strcmp(menu, kMenu) == 0, "menu expected\n%s\ngot\n%s", kMenu, menu);
     HRSRC group = FindResourceA(module, "Kivrano", RT_GROUP_ICON);
     const BYTE* icon = group ? (const BYTE*)LockResource(LoadResource(module, group)) : NULL;
-    ok(icon && icon[4] == 1 && icon[6] == 32 && icon[7] == 32 && icon[8] == 16, "expected a 32 x 32 icon, 16 colours");
+    ok(icon != NULL, "expected the icon group Kivrano");
+    if (!icon) return;
+    ok(icon[4] == 1, "icon: images expected 1, got %d", icon[4]);
+    ok(icon[6] == 32, "icon: width expected 32, got %d", icon[6]);
+    ok(icon[7] == 32, "icon: height expected 32, got %d", icon[7]);
+    ok(icon[8] == 16, "icon: colours expected 16, got %d", icon[8]);
 }
 
 int main() {
-    for (auto part : {Resources, StartsAsStored}) part();
+    MenuAndIcon();
+    Dialogs();
+    StartsAsStored();
     return CheckSummary("startup");
 }
