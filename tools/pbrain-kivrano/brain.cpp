@@ -136,16 +136,17 @@ static bool PlaceAndJudge(int32_t x, int32_t y, Cell colour) {
     return true;
 }
 
-// The free cell nearest the centre (x, y), the first of them in scan order:
-// the opening when a marked point stands on the centre itself.
-static void NearestFreeCell(int32_t& x, int32_t& y) {
-    int32_t best = kBoardCells * kBoardCells;
+// The Empty cell nearest the centre (x, y), the first of them in scan
+// order: the opening when a marked point stands on the centre itself.
+// False, with x and y unchanged, when every cell is marked.
+static bool NearestFreeCell(int32_t& x, int32_t& y) {
+    int32_t best = -1;
     int32_t bestX = x;
     int32_t bestY = y;
     for (int32_t cx = 1; cx <= kLargestBoardSize; cx++) {
         for (int32_t cy = 1; cy <= kLargestBoardSize; cy++) {
             const int32_t distance = (cx - x) * (cx - x) + (cy - y) * (cy - y);
-            if (Board[cx][cy] == Empty && distance < best) {
+            if (Board[cx][cy] == Empty && (best < 0 || distance < best)) {
                 best = distance;
                 bestX = cx;
                 bestY = cy;
@@ -154,6 +155,7 @@ static void NearestFreeCell(int32_t& x, int32_t& y) {
     }
     x = bestX;
     y = bestY;
+    return best >= 0;
 }
 
 // The brain chooses and places its stone and names it in protocol
@@ -168,7 +170,7 @@ static bool PlayBrainMove(char* answer, int32_t capacity) {
         // The opening goes to the centre; on 19 x 19 that is the game's (10,10).
         x = (boardWidth + 1) / 2;
         y = (boardHeight + 1) / 2;
-        if (Board[x][y] != Empty) NearestFreeCell(x, y);
+        if (Board[x][y] != Empty && !NearestFreeCell(x, y)) return false;
     } else if (!ChooseComputerMove(x, y)) {
         return false;
     } else if (FiveOrMoreWins()) {
@@ -395,7 +397,10 @@ static void HandleInfo(const char* arguments) {
     if (!ParseInfoPair(arguments, key, sizeof key, &value)) return;
     if (strcmp(key, "kivrano_level") == 0) SetSwitch(value, options.level);
     else if (strcmp(key, "kivrano_double_three") == 0) SetSwitch(value, options.allowDoubleThree);
-    else if (strcmp(key, "rule") == 0) ParseNumberList(value, &rule, 1);
+    else if (strcmp(key, "rule") == 0) {
+        int32_t number = 0;
+        if (ParseNumberList(value, &number, 1)) rule = number;
+    }
 }
 
 bool HandleLine(const char* line, char* answer, int32_t capacity) {
