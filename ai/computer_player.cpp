@@ -23,8 +23,10 @@ bool ChooseComputerMove(int32_t& x, int32_t& y) {
     const Cell other = own % 2 + 1;
     int32_t best = -1;  // below every score, so the first qualifying cell is taken
     bool taken = false;
-    for (int32_t cx = 1; cx <= kBoardSize; cx++) {
-        for (int32_t cy = 1; cy <= kBoardSize; cy++) {
+    // Every cell inside the ring: on the game's board the cells past 19 are
+    // Wall and skipped like stones, before any draw.
+    for (int32_t cx = 1; cx <= kLargestBoardSize; cx++) {
+        for (int32_t cy = 1; cy <= kLargestBoardSize; cy++) {
             if (Board[cx][cy] != Empty) continue;
             if (options.allowDoubleThree == 0 && IsDoubleThree(cx, cy)) continue;
             const int32_t score = EvaluateCell(cx, cy, own) + EvaluateCell(cx, cy, other);

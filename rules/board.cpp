@@ -8,8 +8,8 @@ const int32_t kDirX[5] = {0, 1, 1, 0, -1};
 const int32_t kDirY[5] = {0, 0, 1, 1, 1};
 
 Cell Board[kBoardCells][kBoardCells];
-int32_t historyX[kMaxMoves + 1];
-int32_t historyY[kMaxMoves + 1];
+int32_t historyX[kMostMoves + 1];
+int32_t historyY[kMostMoves + 1];
 int32_t moveCount = 0;
 int32_t winnerColour = 0;
 int32_t winDirection = 0;
@@ -18,13 +18,11 @@ int32_t Phase = kPhaseBlack;
 static int32_t OtherSide(int32_t side) { return side % 2 + 1; }
 
 void InitWallRing() {
-    // Every walk along a line stops at this ring without a bounds test.
-    for (int32_t i = 0; i < kBoardCells; i++) {
-        Board[i][0] = Wall;
-        Board[i][kBoardCells - 1] = Wall;
-        Board[0][i] = Wall;
-        Board[kBoardCells - 1][i] = Wall;
-    }
+    // Every walk along a line stops at this ring without a bounds test. The
+    // room past column and row 19 is wall as well, so the game never sees it.
+    for (int32_t x = 0; x < kBoardCells; x++)
+        for (int32_t y = 0; y < kBoardCells; y++)
+            if (x < 1 || x > kBoardSize || y < 1 || y > kBoardSize) Board[x][y] = Wall;
 }
 
 void PlaceStone(WindowHandle window, int32_t x, int32_t y) {

@@ -18,9 +18,13 @@ typedef int32_t Direction;
 extern const int32_t kDirX[5];
 extern const int32_t kDirY[5];
 
-const int32_t kBoardSize = 19;                 // playing area 1..19 each way
-const int32_t kBoardCells = kBoardSize + 2;    // with the wall ring 0 and 20
+const int32_t kBoardSize = 19;                 // the game's playing area 1..19 each way
 const int32_t kMaxMoves = kBoardSize * kBoardSize;
+// The arrays have room for a 20 x 20 area, the tournament board the engine
+// plays on for other programs; the game walls everything past its 19.
+const int32_t kLargestBoardSize = 20;
+const int32_t kBoardCells = kLargestBoardSize + 2;  // with the wall ring
+const int32_t kMostMoves = kLargestBoardSize * kLargestBoardSize;
 
 // Indexed [x][y]: x the column from the left, y the row from the top.
 extern Cell Board[kBoardCells][kBoardCells];
@@ -28,8 +32,8 @@ extern Cell Board[kBoardCells][kBoardCells];
 // The moves of the current line of play. historyX[moveCount] is 0 after
 // every placement (the end mark); entries between moveCount and the next 0
 // are moves taken back that can be replayed.
-extern int32_t historyX[kMaxMoves + 1];
-extern int32_t historyY[kMaxMoves + 1];
+extern int32_t historyX[kMostMoves + 1];
+extern int32_t historyY[kMostMoves + 1];
 extern int32_t moveCount;
 
 // The result of the last move: the colour and direction of a completed five.

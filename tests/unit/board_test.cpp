@@ -160,3 +160,16 @@ TEST_F(BoardTest, AFullBoardFillsTheRecordAndEndsIt) {
     EXPECT_EQ(19, historyY[kMaxMoves - 1]);
     EXPECT_EQ(0, historyX[kMaxMoves]) << "the end mark after the last move";
 }
+
+// The board's arrays have room for 20 x 20; InitWallRing walls everything past the game's 19 x 19, so
+// walks stop at column and row 20 as at a ring, and only the 361 playing cells stay Empty.
+TEST_F(BoardTest, InitWallRingLeavesOnlyTheGamesBoard) {
+    int empty = 0;
+    for (int x = 0; x < kBoardCells; x++)
+        for (int y = 0; y < kBoardCells; y++) empty += Board[x][y] == Empty;
+    EXPECT_EQ(361, empty);
+    for (int i = 0; i < kBoardCells; i++) {
+        EXPECT_EQ(Wall, Board[20][i]) << "column 20, row " << i;
+        EXPECT_EQ(Wall, Board[i][20]) << "row 20, column " << i;
+    }
+}

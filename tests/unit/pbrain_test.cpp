@@ -34,14 +34,57 @@ protected:
     Options saved;
 };
 
-// INFO sets the level and the double-three rule to 0 or 1 and ignores anything else.
+// INFO sets the level and the double-three rule to 0 or 1 and ignores anything else; keys in any letter case.
 TEST_F(Brain, InfoSetsTheLevelAndTheDoubleThreeRule) {
-    const char* const lines[][2] = {{"level 0", "00"}, {"double_three 1", "01"}, {"level 2", "01"},
-                                    {"double_three -1", "01"}, {"level", "01"}, {"level 1", "11"}};
-    for (const auto& c : lines) {
-        EXPECT_EQ("", Say(std::string("INFO kivrano_") + c[0]));
-        EXPECT_EQ(c[1], std::to_string(options.level) + std::to_string(options.allowDoubleThree)) << c[0];
+    const struct {
+        const char* line;
+        int32_t level;
+        int32_t allowDoubleThree;
+    } rows[] = {
+        {"INFO kivrano_level 0", 0, 0},          {"INFO KIVRANO_DOUBLE_THREE 1", 0, 1},
+        {"INFO kivrano_level 2", 0, 1},          {"INFO kivrano_double_three -1", 0, 1},
+        {"INFO kivrano_level", 0, 1},            {"INFO Kivrano_Level 1", 1, 1},
+        {"INFO kivrano_double_three 0", 1, 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ("", Say(row.line)) << row.line;
+        EXPECT_EQ(row.level, options.level) << row.line << ": level";
+        EXPECT_EQ(row.allowDoubleThree, options.allowDoubleThree) << row.line << ": allowDoubleThree";
     }
+}
+
+// Block lines are X,Y or X,Y,F; INFO keys come back in lower case.
+TEST(BrainProtocol, StoneLinesAndInfoKeys) {
+    const struct {
+        const char* line;
+        bool stone;
+    } rows[] = {{"7,7", true}, {"7,7,1", true}, {" 19 , 0 ", true}, {"7", false}, {"7,7,1,1", false},
+                {"DONE", false}, {"7,7 x", false}};
+    for (const auto& row : rows) EXPECT_EQ(row.stone, IsStoneLine(row.line)) << "line '" << row.line << "'";
+    char key[16];
+    const char* value = nullptr;
+    ASSERT_TRUE(ParseInfoPair("  Kivrano_LEVEL  1", key, sizeof key, &value));
+    EXPECT_STREQ("kivrano_level", key);
+    EXPECT_STREQ("1", value);
+}
+
+// A 20 x 20 board filled but for one cell, without a five: the brain fills the last cell, and the
+// rules' record holds all 400 stones.
+TEST_F(Brain, TwentyBoardFilledToTheLastCell) {
+    EXPECT_EQ("OK", Say("START 20"));
+    Say("BOARD");
+    for (int x = 0; x < 20; x++) {
+        for (int y = 0; y < 20; y++) {
+            if (x == 13 && y == 16) continue;  // the brain's by the pattern: 13 / 2 + 16 is even
+            const int field = (x / 2 + y) % 2 ? 2 : 1;
+            Say(std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(field));
+        }
+    }
+    EXPECT_EQ("13,16", Say("DONE"));
+    EXPECT_EQ(400, moveCount);
+    EXPECT_EQ(14, historyX[399]) << "last recorded column";
+    EXPECT_EQ(0, historyX[400]) << "end mark";
+    EXPECT_EQ("ERROR 0,0 is occupied", Say("TURN 0,0"));
 }
 
 // With equal counts the brain is Black and moves; the stones are replayed as a game.

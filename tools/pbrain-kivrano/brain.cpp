@@ -8,28 +8,52 @@
 #include "rules/board.h"
 #include "settings/options.h"
 #include "tools/pbrain-kivrano/protocol.h"
+#include "tools/pbrain-kivrano/winning_lines.h"
 
-// Boards smaller than the game's are played on its board with the cells
-// outside them turned to Wall, so runs end there as at the real edge.
+// Boards of any side from 5 to 20 are played on the rules' board, which has
+// room for 20, with the cells outside them turned to Wall, so runs end there
+// as at the real edge.
 const int32_t kSmallestSide = 5;
 
 static int32_t boardWidth = kBoardSize;
 static int32_t boardHeight = kBoardSize;
 
+// The protocol's rule bits: 1 exactly five wins (the game's rule); without
+// it five or more wins. The others change the game itself.
+const int32_t kRuleExactlyFive = 1;
+const int32_t kRuleContinuous = 2;
+const int32_t kRuleRenju = 4;
+const int32_t kRuleCaro = 8;
+static int32_t rule = kRuleExactlyFive;
+
 // The stones of the current game in the order given, with their colours.
 // The rules' own record cannot be replayed after a five (its first entry
 // then names the five), and BOARD may give the colours in any order.
-static int32_t recordX[kMaxMoves];
-static int32_t recordY[kMaxMoves];
-static Cell recordColour[kMaxMoves];
+static int32_t recordX[kMostMoves];
+static int32_t recordY[kMostMoves];
+static Cell recordColour[kMostMoves];
 static int32_t recordLength = 0;
 
+// The points a BOARD marked as part of a won line of a continuous game
+// (field 3): neither side's stone, but no longer free. They stand as Wall.
+static int32_t markedX[kMostMoves];
+static int32_t markedY[kMostMoves];
+static int32_t markedLength = 0;
+
+// The brain's colour in the current game; the opponent has the other.
+static Cell brainColour = White;
+
+// What the lines after a command belong to: a BOARD being read, or the
+// stone lines of a block command the brain does not know, skipped up to
+// its DONE so that the block gets the one answer its command got.
+enum Block { kNoBlock, kBoardBlock, kUnknownBlock };
+static Block block = kNoBlock;
+
 // A BOARD being read: its stones, in the brain's terms (1 own, 2 the
-// opponent's), and the first thing wrong with it.
-static bool readingBoard = false;
-static int32_t pendingX[kMaxMoves];
-static int32_t pendingY[kMaxMoves];
-static int32_t pendingField[kMaxMoves];
+// opponent's, 3 a marked point), and the first thing wrong with it.
+static int32_t pendingX[kMostMoves];
+static int32_t pendingY[kMostMoves];
+static int32_t pendingField[kMostMoves];
 static int32_t pendingLength = 0;
 static char pendingError[kAnswerCapacity];
 
@@ -37,37 +61,47 @@ static void Answer(char* answer, int32_t capacity, const char* format, int32_t a
     snprintf(answer, (size_t)capacity, format, a, b);
 }
 
-static void WallOffOutsideBoard() {
-    for (int32_t x = 1; x <= kBoardSize; x++)
-        for (int32_t y = 1; y <= kBoardSize; y++)
-            if (x > boardWidth || y > boardHeight) Board[x][y] = Wall;
+static bool FiveOrMoreWins() { return (rule & kRuleExactlyFive) == 0; }
+
+static const char* FiveText() { return FiveOrMoreWins() ? "five or more in a row" : "five in a row"; }
+
+// Every cell inside the ring: Empty on the board in play, Wall past it.
+static void FitBoardToSize() {
+    for (int32_t x = 1; x <= kLargestBoardSize; x++)
+        for (int32_t y = 1; y <= kLargestBoardSize; y++)
+            Board[x][y] = x <= boardWidth && y <= boardHeight ? Empty : Wall;
 }
 
 // Sets the rules' state to the recorded stones, placed in order as the game
-// places them. False when any of them made a five.
+// places them. False when the position they make, judged as a whole and
+// whatever their order, has a winning line.
 static bool ReplayRecord() {
     NewGame(NULL);
-    WallOffOutsideBoard();
-    Phase = Black;
-    winDirection = 0;
-    bool five = false;
+    FitBoardToSize();
+    for (int32_t i = 0; i < markedLength; i++) Board[markedX[i]][markedY[i]] = Wall;
     for (int32_t i = 0; i < recordLength; i++) {
         Phase = recordColour[i];
         PlaceStone(NULL, recordX[i], recordY[i]);
-        if (winDirection != 0) five = true;
     }
-    return !five;
+    // A five made on the way may have grown into a longer line later.
+    winDirection = 0;
+    Phase = kPhaseBlack;
+    for (int32_t i = 0; i < recordLength; i++)
+        if (IsWinningStone(recordX[i], recordY[i], FiveOrMoreWins())) return false;
+    return true;
 }
 
-// Back to the recorded position, with the side to move it had.
+// Back to the recorded position, with the side to move it had, or over if
+// it has a winning line.
 static void RestorePosition(int32_t phase) {
-    ReplayRecord();
-    Phase = phase;
+    Phase = ReplayRecord() ? phase : kPhaseFiveMade;
 }
 
 static void NewBrainGame() {
     recordLength = 0;
-    readingBoard = false;
+    markedLength = 0;
+    block = kNoBlock;
+    brainColour = White;
     ReplayRecord();
 }
 
@@ -76,6 +110,7 @@ void StartBrain() {
     options.sound = 0;
     options.level = 1;
     options.allowDoubleThree = 0;
+    rule = kRuleExactlyFive;
     boardWidth = kBoardSize;
     boardHeight = kBoardSize;
     NewBrainGame();
@@ -92,10 +127,43 @@ static void Record(int32_t x, int32_t y, Cell colour) {
     recordLength++;
 }
 
-// The brain, the side to move, chooses and places its stone and names it in
-// protocol coordinates. False, with nothing placed, when no cell qualifies.
+// Places a stone of colour as the game does; a stone that completes a
+// winning line ends the game, as a five does in the game. True then.
+static bool PlaceAndJudge(int32_t x, int32_t y, Cell colour) {
+    Phase = colour;
+    PlaceStone(NULL, x, y);
+    if (!IsWinningStone(x, y, FiveOrMoreWins())) return false;
+    Phase = kPhaseFiveMade;
+    return true;
+}
+
+// The Empty cell nearest the centre (x, y), the first of them in scan
+// order: the opening when a marked point stands on the centre itself.
+// False, with x and y unchanged, when every cell is marked.
+static bool NearestFreeCell(int32_t& x, int32_t& y) {
+    int32_t best = -1;
+    int32_t bestX = x;
+    int32_t bestY = y;
+    for (int32_t cx = 1; cx <= kLargestBoardSize; cx++) {
+        for (int32_t cy = 1; cy <= kLargestBoardSize; cy++) {
+            const int32_t distance = (cx - x) * (cx - x) + (cy - y) * (cy - y);
+            if (Board[cx][cy] == Empty && (best < 0 || distance < best)) {
+                best = distance;
+                bestX = cx;
+                bestY = cy;
+            }
+        }
+    }
+    x = bestX;
+    y = bestY;
+    return best >= 0;
+}
+
+// The brain chooses and places its stone and names it in protocol
+// coordinates. False, with nothing placed, when no cell qualifies.
 static bool PlayBrainMove(char* answer, int32_t capacity) {
-    const Cell colour = Phase;
+    const Cell colour = brainColour;
+    Phase = colour;  // the double-three ban looks at the side to move
     options.computerColour = colour;
     int32_t x = 0;
     int32_t y = 0;
@@ -103,12 +171,29 @@ static bool PlayBrainMove(char* answer, int32_t capacity) {
         // The opening goes to the centre; on 19 x 19 that is the game's (10,10).
         x = (boardWidth + 1) / 2;
         y = (boardHeight + 1) / 2;
+        if (Board[x][y] != Empty && !NearestFreeCell(x, y)) return false;
     } else if (!ChooseComputerMove(x, y)) {
         return false;
+    } else if (FiveOrMoreWins()) {
+        TakeOrBlockLongLines(colour, x, y);
     }
-    PlaceStone(NULL, x, y);
+    PlaceAndJudge(x, y, colour);
     Record(x, y, colour);
     Answer(answer, capacity, "%d,%d", x - 1, y - 1);
+    return true;
+}
+
+// A rule the brain cannot play is refused when a move is asked for, rather
+// than a different game played. True, with the answer written, then.
+static bool RefuseUnsupportedRule(char* answer, int32_t capacity) {
+    if ((rule & ~kRuleExactlyFive) == 0) return false;
+    const char* name = "unknown rule bits";
+    if (rule & kRuleContinuous) name = "continuous game";
+    else if (rule & kRuleRenju) name = "renju";
+    else if (rule & kRuleCaro) name = "caro";
+    snprintf(answer, (size_t)capacity,
+             "ERROR rule %d (%s) is not supported: rule 0 (five or more wins) or 1 (exactly five wins) only",
+             (int)rule, name);
     return true;
 }
 
@@ -122,8 +207,8 @@ static void HandleSize(const char* arguments, int32_t count, char* answer, int32
     }
     if (count == 1) size[1] = size[0];
     for (int32_t i = 0; i < 2; i++) {
-        if (size[i] < kSmallestSide || size[i] > kBoardSize) {
-            Answer(answer, capacity, "ERROR unsupported size %dx%d: sides from 5 to 19 are supported", size[0], size[1]);
+        if (size[i] < kSmallestSide || size[i] > kLargestBoardSize) {
+            Answer(answer, capacity, "ERROR unsupported size %dx%d: sides from 5 to 20 are supported", size[0], size[1]);
             return;
         }
     }
@@ -134,11 +219,12 @@ static void HandleSize(const char* arguments, int32_t count, char* answer, int32
 }
 
 static void HandleBegin(char* answer, int32_t capacity) {
+    if (RefuseUnsupportedRule(answer, capacity)) return;
     if (moveCount != 0) {
         Answer(answer, capacity, "ERROR BEGIN needs an empty board");
         return;
     }
-    Phase = Black;
+    brainColour = Black;
     if (!PlayBrainMove(answer, capacity)) Answer(answer, capacity, kNoCell);
 }
 
@@ -150,8 +236,9 @@ static void HandleTurn(const char* arguments, char* answer, int32_t capacity) {
     }
     const int32_t x = xy[0] + 1;
     const int32_t y = xy[1] + 1;
-    if (Phase != Black && Phase != White) {
-        Answer(answer, capacity, "ERROR the game is over: five in a row has been made");
+    if (RefuseUnsupportedRule(answer, capacity)) return;
+    if (IsGameOver()) {
+        snprintf(answer, (size_t)capacity, "ERROR the game is over: %s has been made", FiveText());
         return;
     }
     if (!OnBoard(x, y)) {
@@ -162,17 +249,24 @@ static void HandleTurn(const char* arguments, char* answer, int32_t capacity) {
         Answer(answer, capacity, "ERROR %d,%d is occupied", xy[0], xy[1]);
         return;
     }
-    const Cell opponent = Phase;
-    PlaceStone(NULL, x, y);
-    if (winDirection != 0) {
-        RestorePosition(opponent);
-        Answer(answer, capacity, "ERROR %d,%d makes five in a row: the game is over", xy[0], xy[1]);
+    // The stone is the opponent's, whoever moved last; on an empty board the
+    // opponent has opened, as Black opens the game.
+    const int32_t savedPhase = Phase;
+    const Cell savedBrainColour = brainColour;
+    if (moveCount == 0) brainColour = White;
+    const Cell opponent = brainColour % 2 + 1;
+    if (PlaceAndJudge(x, y, opponent)) {
+        brainColour = savedBrainColour;
+        RestorePosition(savedPhase);
+        snprintf(answer, (size_t)capacity, "ERROR %d,%d makes %s: the game is over", (int)xy[0], (int)xy[1],
+                 FiveText());
         return;
     }
     Record(x, y, opponent);
     if (!PlayBrainMove(answer, capacity)) {
         recordLength--;
-        RestorePosition(opponent);
+        brainColour = savedBrainColour;
+        RestorePosition(savedPhase);
         Answer(answer, capacity, kNoCell);
     }
 }
@@ -186,12 +280,11 @@ static void AddBoardLine(const char* line) {
         snprintf(pendingError, sizeof pendingError, "ERROR bad BOARD line '%s': X,Y,F expected, F 1 to 3", quoted);
         return;
     }
-    if (stone[2] == 3) return;  // a winning-line mark of continuous games: not a stone
     if (!OnBoard(stone[0] + 1, stone[1] + 1)) {
         snprintf(pendingError, sizeof pendingError, "ERROR %d,%d is off the board", stone[0], stone[1]);
         return;
     }
-    if (pendingLength == kMaxMoves) {
+    if (pendingLength == kMostMoves) {
         snprintf(pendingError, sizeof pendingError, "ERROR too many stones");
         return;
     }
@@ -204,7 +297,8 @@ static void AddBoardLine(const char* line) {
 // DONE: the BOARD's position replaces the game, if it is one the brain can
 // move in; otherwise the game stays as it was.
 static void HandleDone(char* answer, int32_t capacity) {
-    readingBoard = false;
+    block = kNoBlock;
+    if (RefuseUnsupportedRule(answer, capacity)) return;
     if (pendingError[0] != '\0') {
         snprintf(answer, (size_t)capacity, "%s", pendingError);
         return;
@@ -220,7 +314,7 @@ static void HandleDone(char* answer, int32_t capacity) {
         }
         seen[pendingX[i]][pendingY[i]] = true;
         if (pendingField[i] == 1) own++;
-        else theirs++;
+        else if (pendingField[i] == 2) theirs++;
     }
     Cell brain = 0;
     if (own == theirs) brain = Black;
@@ -230,27 +324,44 @@ static void HandleDone(char* answer, int32_t capacity) {
         return;
     }
 
-    static int32_t savedX[kMaxMoves], savedY[kMaxMoves];
-    static Cell savedColour[kMaxMoves];
+    static int32_t savedX[kMostMoves], savedY[kMostMoves];
+    static Cell savedColour[kMostMoves];
+    static int32_t savedMarkedX[kMostMoves], savedMarkedY[kMostMoves];
     const int32_t savedLength = recordLength;
+    const int32_t savedMarkedLength = markedLength;
     const int32_t savedPhase = Phase;
+    const Cell savedBrainColour = brainColour;
     memcpy(savedX, recordX, sizeof recordX);
     memcpy(savedY, recordY, sizeof recordY);
     memcpy(savedColour, recordColour, sizeof recordColour);
+    memcpy(savedMarkedX, markedX, sizeof markedX);
+    memcpy(savedMarkedY, markedY, sizeof markedY);
 
     recordLength = 0;
-    for (int32_t i = 0; i < pendingLength; i++)
-        Record(pendingX[i], pendingY[i], pendingField[i] == 1 ? brain : brain % 2 + 1);
+    markedLength = 0;
+    for (int32_t i = 0; i < pendingLength; i++) {
+        if (pendingField[i] == 3) {
+            markedX[markedLength] = pendingX[i];
+            markedY[markedLength] = pendingY[i];
+            markedLength++;
+        } else {
+            Record(pendingX[i], pendingY[i], pendingField[i] == 1 ? brain : brain % 2 + 1);
+        }
+    }
+    brainColour = brain;
     const bool noFive = ReplayRecord();
-    Phase = brain;
     if (noFive && PlayBrainMove(answer, capacity)) return;
 
     if (noFive) Answer(answer, capacity, kNoCell);
-    else Answer(answer, capacity, "ERROR the position has five in a row: the game is over");
+    else snprintf(answer, (size_t)capacity, "ERROR the position has %s: the game is over", FiveText());
     memcpy(recordX, savedX, sizeof recordX);
     memcpy(recordY, savedY, sizeof recordY);
     memcpy(recordColour, savedColour, sizeof recordColour);
+    memcpy(markedX, savedMarkedX, sizeof markedX);
+    memcpy(markedY, savedMarkedY, sizeof markedY);
     recordLength = savedLength;
+    markedLength = savedMarkedLength;
+    brainColour = savedBrainColour;
     RestorePosition(savedPhase);
 }
 
@@ -279,13 +390,18 @@ static void SetSwitch(const char* value, int32_t& option) {
 
 // INFO never answers: a manager would take any line for the answer to its
 // next command. Time and memory limits need nothing (every answer comes far
-// sooner than any limit), and the brain plays exactly five whatever the rule.
+// sooner than any limit). A rule the brain cannot play is refused at the
+// next command that asks for a move.
 static void HandleInfo(const char* arguments) {
     char key[32];
     const char* value = NULL;
     if (!ParseInfoPair(arguments, key, sizeof key, &value)) return;
     if (strcmp(key, "kivrano_level") == 0) SetSwitch(value, options.level);
     else if (strcmp(key, "kivrano_double_three") == 0) SetSwitch(value, options.allowDoubleThree);
+    else if (strcmp(key, "rule") == 0) {
+        int32_t number = 0;
+        if (ParseNumberList(value, &number, 1)) rule = number;
+    }
 }
 
 bool HandleLine(const char* line, char* answer, int32_t capacity) {
@@ -293,7 +409,7 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
     const char* arguments = NULL;
     const CommandWord command = ParseCommandWord(line, &arguments);
     if (command == kCommandEnd) return false;
-    if (readingBoard) {
+    if (block == kBoardBlock) {
         if (command == kCommandDone) {
             HandleDone(answer, capacity);
             return true;
@@ -304,7 +420,16 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
             return true;
         }
         // Another command: the BOARD was abandoned; the game stays as it was.
-        readingBoard = false;
+        block = kNoBlock;
+    }
+    if (block == kUnknownBlock) {
+        if (command == kCommandDone) {
+            block = kNoBlock;
+            return true;
+        }
+        if (command == kCommandBlank || (command == kCommandUnknown && IsStoneLine(line))) return true;
+        // Anything else: there was no block, and the line is a command.
+        block = kNoBlock;
     }
     char quoted[96];
     switch (command) {
@@ -323,7 +448,7 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
         HandleTurn(arguments, answer, capacity);
         break;
     case kCommandBoard:
-        readingBoard = true;
+        block = kBoardBlock;
         pendingLength = 0;
         pendingError[0] = '\0';
         break;
@@ -349,6 +474,9 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
     case kCommandUnknown:
         QuoteText(line, quoted, sizeof quoted);
         snprintf(answer, (size_t)capacity, "UNKNOWN command '%s'", quoted);
+        // Stone lines up to DONE may follow (SWAP2BOARD and the like): they
+        // belong to this command and its answer.
+        if (!IsStoneLine(line)) block = kUnknownBlock;
         break;
     }
     return true;
@@ -356,9 +484,10 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
 
 void HandleOverlongLine(char* answer, int32_t capacity) {
     answer[0] = '\0';
-    if (readingBoard) {
+    if (block == kBoardBlock) {
         if (pendingError[0] == '\0') snprintf(pendingError, sizeof pendingError, "ERROR line too long");
         return;
     }
+    block = kNoBlock;
     Answer(answer, capacity, "ERROR line too long");
 }

@@ -5,6 +5,7 @@
 static bool IsSpace(char c) { return c == ' ' || c == '\t'; }
 static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 static char Upper(char c) { return c >= 'a' && c <= 'z' ? (char)(c - 'a' + 'A') : c; }
+static char Lower(char c) { return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c; }
 
 void TrimLineEnd(char* line) {
     size_t n = strlen(line);
@@ -69,12 +70,18 @@ bool ParseInfoPair(const char* arguments, char* key, int32_t keyCapacity, const 
     int32_t length = 0;
     while (arguments[length] != '\0' && !IsSpace(arguments[length])) length++;
     if (length == 0 || length >= keyCapacity) return false;
-    memcpy(key, arguments, (size_t)length);
+    // Keys in any letter case, like the command words.
+    for (int32_t i = 0; i < length; i++) key[i] = Lower(arguments[i]);
     key[length] = '\0';
     const char* rest = arguments + length;
     while (IsSpace(*rest)) rest++;
     *value = rest;
     return true;
+}
+
+bool IsStoneLine(const char* line) {
+    int32_t values[3];
+    return ParseNumberList(line, values, 2) || ParseNumberList(line, values, 3);
 }
 
 void QuoteText(const char* text, char* out, int32_t capacity) {

@@ -31,9 +31,13 @@ CommandWord ParseCommandWord(const char* line, const char** arguments);
 // spaces around each, and nothing else.
 bool ParseNumberList(const char* text, int32_t* values, int32_t count);
 
-// An INFO line's arguments: the key (copied, at most keyCapacity - 1
-// characters, else false) and where its value begins.
+// An INFO line's arguments: the key (copied in lower case, at most
+// keyCapacity - 1 characters, else false) and where its value begins.
 bool ParseInfoPair(const char* arguments, char* key, int32_t keyCapacity, const char** value);
+
+// A line of a board block: X,Y or X,Y,F, as BOARD and the blocks of
+// commands the brain does not know (SWAP2BOARD) send them.
+bool IsStoneLine(const char* line);
 
 // Copies text for quoting in an answer: at most capacity - 1 characters,
 // anything unprintable as '?', so an answer is always one printable line.
