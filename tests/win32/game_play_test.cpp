@@ -388,19 +388,25 @@ static void TwoPeople(HWND window) {
 }
 
 // The real timer through the message loop: the computer's reply waits about 400 ms at Slow, 100 at Fast.
-// The bounds are loose but tell 400 from 300 or 500.
+// The bounds are loose but tell 400 from 300 or 500. A busy machine only makes a reply later, so the
+// quickest of three replies is the one compared.
 static DWORD ReplyDelay(HWND window) {
-    Command(window, IDM_NEW_GAME);
-    ClickIntersection(window, 10, 10);
-    const DWORD start = GetTickCount();
-    UpdateWindow(window);  // the paint starts the reply timer
-    MSG message;
-    while (moveCount < 2 && GetTickCount() - start < 2000) {
-        if (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        else Sleep(1);
+    DWORD quickest = 2000;
+    for (int attempt = 0; attempt < 3; attempt++) {
+        Command(window, IDM_NEW_GAME);
+        ClickIntersection(window, 10, 10);
+        const DWORD start = GetTickCount();
+        UpdateWindow(window);  // the paint starts the reply timer
+        MSG message;
+        while (moveCount < 2 && GetTickCount() - start < 2000) {
+            if (PeekMessageA(&message, NULL, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+            else Sleep(1);
+        }
+        const DWORD took = GetTickCount() - start;
+        if (took < quickest) quickest = took;
     }
     heard[0] = 0;
-    return GetTickCount() - start;
+    return quickest;
 }
 static void ReplyIntervals(HWND window) {
     Command(window, IDM_SPEED_SLOW);
