@@ -1,6 +1,7 @@
 #!/bin/bash
 # paint-figures.sh bench|screenshot WIN64_BUILD OUT_DIR
-#   bench       the time of a full repaint of 361 stones, and the GDI counts
+#   bench       the time of a full repaint of 361 stones, of its file reads
+#               alone and their ratio, and the GDI counts
 #   screenshot  OUT_DIR/board.png: a game in progress at the Medium size
 # Both run the win64 build's programs under the Wine rig, on a private
 # display started for the run and stopped after it.

@@ -44,6 +44,7 @@ int32_t ReadDecimalText(const uint8_t record[kSettingsRecordSize]) {
 
 static uint8_t LowByte(int32_t value) { return (uint8_t)(value & 0xFF); }
 static int32_t SignedByte(uint8_t byte) { return byte < 128 ? byte : byte - 256; }
+static int32_t OnOff(uint8_t byte) { return byte != 0 ? 1 : 0; }
 
 void EncodeSettings(const Options& stored, uint8_t file[kSettingsFileSize]) {
     uint8_t buffer[kSettingsRecordSize];
@@ -73,11 +74,13 @@ Options DecodeSettings(const uint8_t file[kSettingsFileSize]) {
     stored.computerColour = SignedByte(file[3]);
     stored.gameMode = SignedByte(file[4]);
     stored.speed = SignedByte(file[5]);
-    stored.allowDoubleThree = SignedByte(file[6]);
-    stored.continuousPlay = SignedByte(file[7]);
-    stored.markPrevious = SignedByte(file[8]);
-    stored.sound = SignedByte(file[9]);
-    stored.statusBar = SignedByte(file[10]);
+    // The program asks of an on/off option only whether it is 0, so any
+    // other byte means on.
+    stored.allowDoubleThree = OnOff(file[6]);
+    stored.continuousPlay = OnOff(file[7]);
+    stored.markPrevious = OnOff(file[8]);
+    stored.sound = OnOff(file[9]);
+    stored.statusBar = OnOff(file[10]);
     stored.windowX = ReadDecimalText(file + 1 * kSettingsRecordSize);
     stored.windowY = ReadDecimalText(file + 2 * kSettingsRecordSize);
     stored.sizeIndex = ReadDecimalText(file + 3 * kSettingsRecordSize);

@@ -24,8 +24,9 @@ int32_t ReadDecimalText(const uint8_t record[kSettingsRecordSize]);
 // buffer so each record keeps the previous one's bytes after its NUL.
 void EncodeSettings(const Options& stored, uint8_t file[kSettingsFileSize]);
 
-// The stored values of a whole file, taken as they are: option bytes as
-// signed bytes, no range checks, the header not looked at.
+// The stored values of a whole file: the five on/off options 1 for any
+// byte but 0, the other option bytes as signed bytes with no range checks,
+// the header not looked at.
 Options DecodeSettings(const uint8_t file[kSettingsFileSize]);
 
 // True when the data holds a whole file (55 bytes or more) with the right

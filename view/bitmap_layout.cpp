@@ -8,11 +8,15 @@ static uint32_t Read32(const uint8_t* p) {
     return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
 }
 
+// The three bit-field masks sit at the same place in every header: right
+// after the first 40 bytes, inside a V4 or V5 header, after a 40-byte one.
+static const int64_t kMasksEnd = kBitmapInfoHeaderBytes + 12;
+
 int32_t BitmapBlockSize(const uint8_t* fileHeader) {
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M') return 0;
-    int64_t blockBytes = (int64_t)Read32(fileHeader + 2) - kBitmapFileHeaderBytes;
-    if (blockBytes <= 0 || blockBytes > kMaxBitmapBlockBytes) return 0;
-    return (int32_t)blockBytes;
+    const int64_t fileBytes = Read32(fileHeader + 2);
+    if (fileBytes <= kBitmapFileHeaderBytes || fileBytes > kMaxBitmapFileBytes) return 0;
+    return (int32_t)(fileBytes - kBitmapFileHeaderBytes);
 }
 
 static bool DrawnBitCount(uint32_t bitCount) {
@@ -34,34 +38,48 @@ bool LayOutBitmap(const uint8_t* block, int32_t blockBytes, BitmapLayout& layout
     const int64_t givenSizeImage = Read32(block + kSizeImageOffset);
     const int64_t clrUsed = Read32(block + 32);
 
-    if (infoSize < kBitmapInfoHeaderBytes || infoSize > size) return false;
-    // Compressed bits are read by a length the header alone claims; plain
-    // rows have a length we can check.
-    if (planes != 1 || !DrawnBitCount(bitCount) || compression != 0) return false;
+    if (infoSize < kBitmapInfoHeaderBytes || infoSize > size || planes != 1) return false;
+    const bool plain = compression == kBitmapRgb && DrawnBitCount(bitCount);
+    const bool runs =
+        (compression == kBitmapRle8 && bitCount == 8) || (compression == kBitmapRle4 && bitCount == 4);
+    const bool fields = compression == kBitmapBitFields && (bitCount == 16 || bitCount == 32);
+    if (!plain && !runs && !fields) return false;
 
     int64_t colourCount = clrUsed;
     if (colourCount == 0) colourCount = bitCount <= 8 ? (int64_t)1 << bitCount : 0;
     if (colourCount > kMaxPaletteColours) return false;
-    const int64_t bitsOffset = infoSize + 4 * colourCount;
+    const int64_t tableOffset = fields && infoSize < kMasksEnd ? kMasksEnd : infoSize;
+    const int64_t bitsOffset = tableOffset + 4 * colourCount;
     if (bitsOffset > size) return false;
     const int64_t bitsPresent = size - bitsOffset;
 
-    // A negative height means rows run top-down; a negative width means nothing.
+    // A negative height means rows run top-down, which compressed images
+    // cannot; a negative width means nothing.
     const int64_t rows = height < 0 ? -height : height;
     if (width <= 0 || width > kMaxBitmapSide || rows == 0 || rows > kMaxBitmapSide) return false;
     const int64_t stride = (width * bitCount + 31) / 32 * 4;
-    const int64_t bitsBytes = stride * rows;
-    if (bitsBytes > bitsPresent) return false;
-    if (givenSizeImage > bitsPresent) return false;
+    int64_t bitsBytes = stride * rows;
+    int64_t sizeImage = bitsBytes;
+    if (runs) {
+        // The compressed data is only as long as biSizeImage says. The
+        // picture it unpacks to may be no larger than a plain file could be.
+        if (height < 0 || givenSizeImage == 0 || givenSizeImage > bitsPresent) return false;
+        if (bitsBytes > kMaxBitmapFileBytes) return false;
+        bitsBytes = givenSizeImage;
+        sizeImage = givenSizeImage;
+    } else {
+        // Plain rows have a length of their own, which the system uses; a
+        // biSizeImage beyond the bytes read becomes that length.
+        if (bitsBytes > bitsPresent) return false;
+        if (givenSizeImage != 0 && givenSizeImage <= bitsPresent) sizeImage = givenSizeImage;
+    }
 
     layout.colourCount = (int32_t)colourCount;
-    layout.colourTableOffset = (int32_t)infoSize;
+    layout.colourTableOffset = (int32_t)tableOffset;
     layout.bitsOffset = (int32_t)bitsOffset;
     layout.bitsBytes = (int32_t)bitsBytes;
     layout.width = (int32_t)width;
     layout.height = (int32_t)rows;
-    // A missing size is the true size of the rows, which the check above
-    // keeps within the block.
-    layout.sizeImage = (int32_t)(givenSizeImage != 0 ? givenSizeImage : bitsBytes);
+    layout.sizeImage = (int32_t)sizeImage;
     return true;
 }

@@ -10,18 +10,14 @@ struct ImagePalette {
     PALETTEENTRY palPalEntry[kMaxPaletteColours];
 };
 
-// Reads exactly count bytes, or says it could not.
-static bool ReadExactly(HFILE file, void* buffer, int32_t count) {
-    return _lread(file, buffer, (UINT)count) == (UINT)count;
-}
-
-// Draws the block that followed the file header, once its layout is known.
-static void DrawBlock(HDC dc, BYTE* block, const BitmapLayout& layout, int left, int top, int width,
-                      int height) {
-    BITMAPINFO* info = (BITMAPINFO*)block;
-    // Drawing reads biSizeImage; a missing one becomes the true size of the rows.
-    info->bmiHeader.biSizeImage = (DWORD)layout.sizeImage;
-
+// Selects and realises a logical palette of the picture's colours, which
+// a palette device (256 colours or fewer) needs to show them; the palette
+// created, or NULL on any other device. There StretchDIBits takes the
+// colours from the file's own table, a selected palette changes nothing
+// drawn, and building one for every picture costs a quarter of a repaint.
+static HPALETTE SelectImagePalette(HDC dc, const BYTE* block, const BitmapLayout& layout,
+                                   HPALETTE& previous) {
+    if ((GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) == 0) return NULL;
     ImagePalette palette = {};
     palette.palVersion = 0x300;
     palette.palNumEntries = kMaxPaletteColours;
@@ -34,20 +30,36 @@ static void DrawBlock(HDC dc, BYTE* block, const BitmapLayout& layout, int left,
         palette.palPalEntry[i].peFlags = 0;
     }
     HPALETTE created = CreatePalette((LOGPALETTE*)&palette);
-    HPALETTE previous = SelectPalette(dc, created, FALSE);
+    previous = SelectPalette(dc, created, FALSE);
     RealizePalette(dc);
+    return created;
+}
 
-    // The source height is the number of rows, so top-down images are not
-    // drawn upside down. Shrinking keeps whole pixels: the default mode
-    // ANDs the pixels it drops, which fringes a stone's shaded edge with
-    // colours of neither the stone nor the wood.
+// Draws the block that followed the file header, once its layout is known.
+static void DrawBlock(HDC dc, BYTE* block, const BitmapLayout& layout, int left, int top, int width,
+                      int height) {
+    BITMAPINFO* info = (BITMAPINFO*)block;
+    // Drawing reads biSizeImage; a missing or too large one on plain rows
+    // becomes their true size.
+    info->bmiHeader.biSizeImage = (DWORD)layout.sizeImage;
+    HPALETTE previous = NULL;
+    HPALETTE created = SelectImagePalette(dc, block, layout, previous);
+
+    // The source height is the row count, not biHeight: a top-down image
+    // (negative biHeight) is then drawn whole and the right way up.
+    // Shrinking keeps whole pixels (COLORONCOLOR): the default mode ANDs
+    // the pixels it drops, which darkens the corners of every shrunk stone
+    // with colours of neither the stone nor the wood. The caller's mode is
+    // put back afterwards.
     const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
     StretchDIBits(dc, left, top, width, height, 0, 0, layout.width, layout.height,
                   block + layout.bitsOffset, info, DIB_RGB_COLORS, SRCCOPY);
     SetStretchBltMode(dc, previousMode);
 
-    SelectPalette(dc, previous, FALSE);
-    DeleteObject(created);
+    if (created != NULL) {
+        SelectPalette(dc, previous, FALSE);
+        DeleteObject(created);
+    }
 }
 
 int DrawImageFile(HDC dc, const char* fileName, int left, int top, int width, int height) {
@@ -55,20 +67,22 @@ int DrawImageFile(HDC dc, const char* fileName, int left, int top, int width, in
     if (file == HFILE_ERROR) return 0;
 
     BYTE header[kBitmapFileHeaderBytes];
-    const int32_t blockBytes = ReadExactly(file, header, kBitmapFileHeaderBytes) ? BitmapBlockSize(header) : 0;
+    const bool headed = _lread(file, header, kBitmapFileHeaderBytes) == (UINT)kBitmapFileHeaderBytes;
+    const int32_t blockBytes = headed ? BitmapBlockSize(header) : 0;
     if (blockBytes == 0) {
         _lclose(file);
         return 0;
     }
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (SIZE_T)blockBytes);
     BYTE* block = memory != NULL ? (BYTE*)GlobalLock(memory) : NULL;
-    // A file shorter than its header says is as malformed as one that lies
-    // about its parts.
-    const bool whole = block != NULL && ReadExactly(file, block, blockBytes);
+    // A bfSize past the end of the file is common: what the file holds is
+    // what the layout is bounded by.
+    const UINT failed = (UINT)HFILE_ERROR;
+    const UINT read = block != NULL ? _lread(file, block, (UINT)blockBytes) : failed;
     _lclose(file);
 
     BitmapLayout layout;
-    const bool drawn = whole && LayOutBitmap(block, blockBytes, layout);
+    const bool drawn = read != failed && LayOutBitmap(block, (int32_t)read, layout);
     if (drawn) DrawBlock(dc, block, layout, left, top, width, height);
 
     if (block != NULL) GlobalUnlock(memory);

@@ -1,6 +1,8 @@
 // The time of a full repaint of a board holding all 361 stones, on a real
 // window, the three pictures read from disk on every paint as the game
-// does; and the process's GDI object count before and after.
+// does; beside it, in the same run, the time of those file reads alone,
+// the floor a repaint cannot go below; and the process's GDI object count
+// before and after.
 #include <windows.h>
 
 #include <stdio.h>
@@ -26,38 +28,66 @@ static LRESULT CALLBACK BenchWindowProc(HWND window, UINT message, WPARAM wParam
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// Opens, reads whole and closes the picture as DrawImageFile does (the file
+// header, then the bfSize - 14 bytes after it in one read), and nothing else.
+static void ReadWhole(const char* name, BYTE* buffer, UINT capacity) {
+    HFILE file = _lopen(name, OF_READ);
+    _lread(file, buffer, 14);
+    const UINT rest = (UINT)(buffer[2] | buffer[3] << 8 | buffer[4] << 16 | buffer[5] << 24) - 14;
+    _lread(file, buffer + 14, rest < capacity - 14 ? rest : capacity - 14);
+    _lclose(file);
+}
+
+// The reads a repaint must make: the board and one stone file per stone.
+static void ReadPictures(BYTE* buffer, UINT capacity) {
+    ReadWhole("board.img", buffer, capacity);
+    for (int x = 1; x <= kBoardSize; x++)
+        for (int y = 1; y <= kBoardSize; y++)
+            ReadWhole(Board[x][y] == Black ? "black.img" : "white.img", buffer, capacity);
+}
+
 static int CompareTimes(const void* a, const void* b) {
     double x = *(const double*)a, y = *(const double*)b;
     return x < y ? -1 : x > y ? 1 : 0;
 }
 
-// Median milliseconds of one whole repaint at this cell size: of the
-// window through WM_PAINT when window is given, else of a memory bitmap.
-static double MedianRepaint(HWND window, int cell) {
+enum Measured { kWindowPaint, kMemoryPaint, kFileReads, kMeasured };
+
+// Median milliseconds at this cell size of one whole repaint of the window
+// through WM_PAINT, of one into a memory bitmap, and of the file reads
+// alone; the three taken in turn, so a change of load touches all alike.
+static void MeasureCell(HWND window, int cell, double medians[kMeasured]) {
+    static BYTE buffer[1 << 20];
     boardGeometry = BoardGeometry{cell, cell, 0, 0};
     const int side = 116 * (cell / 6);
     Canvas canvas = CreateCanvas(side, side);
-    if (window != NULL) SetWindowPos(window, NULL, 0, 0, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, NULL, 0, 0, side, side, SWP_NOZORDER | SWP_NOACTIVATE);
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
-    double times[kRepaints];
-    for (int i = -3; i < kRepaints; i++) {  // three to warm up
-        QueryPerformanceCounter(&start);
-        if (window != NULL) {
-            InvalidateRect(window, NULL, FALSE);
-            UpdateWindow(window);
-        } else {
-            PaintBoard(canvas.dc);
-            PaintStones(canvas.dc);
-            PaintMarker(canvas.dc);
+    double times[kMeasured][kRepaints];
+    for (int i = -3; i < kRepaints; i++)  // three to warm up
+        for (int what = 0; what < kMeasured; what++) {
+            QueryPerformanceCounter(&start);
+            if (what == kWindowPaint) {
+                InvalidateRect(window, NULL, FALSE);
+                UpdateWindow(window);
+            } else if (what == kMemoryPaint) {
+                PaintBoard(canvas.dc);
+                PaintStones(canvas.dc);
+                PaintMarker(canvas.dc);
+            } else {
+                ReadPictures(buffer, sizeof buffer);
+            }
+            GdiFlush();
+            QueryPerformanceCounter(&end);
+            const double ms = 1000.0 * (double)(end.QuadPart - start.QuadPart) / (double)frequency.QuadPart;
+            if (i >= 0) times[what][i] = ms;
         }
-        GdiFlush();
-        QueryPerformanceCounter(&end);
-        if (i >= 0) times[i] = 1000.0 * (double)(end.QuadPart - start.QuadPart) / (double)frequency.QuadPart;
-    }
     DestroyCanvas(canvas);
-    qsort(times, kRepaints, sizeof times[0], CompareTimes);
-    return times[kRepaints / 2];
+    for (int what = 0; what < kMeasured; what++) {
+        qsort(times[what], kRepaints, sizeof times[what][0], CompareTimes);
+        medians[what] = times[what][kRepaints / 2];
+    }
 }
 
 int main() {
@@ -85,13 +115,14 @@ int main() {
 
     const int gdiBefore = GdiObjectCount();
     printf("full repaint, 361 stones, 1 board + 361 stone files read per paint, median of %d:\n", kRepaints);
-    printf("  cell  board      window (WM_PAINT)  memory bitmap\n");
+    printf("  cell  board      window (WM_PAINT)  memory bitmap  file reads alone  window / reads\n");
     const int cells[5] = {18, 24, 30, 36, 42};
     for (int cell : cells) {
-        const double onWindow = MedianRepaint(window, cell);
-        const double inMemory = MedianRepaint(NULL, cell);
-        printf("  %2d    %3dx%3d  %8.2f ms        %8.2f ms\n", cell, 116 * (cell / 6), 116 * (cell / 6), onWindow,
-               inMemory);
+        double ms[kMeasured];
+        MeasureCell(window, cell, ms);
+        printf("  %2d    %3dx%3d  %8.2f ms        %8.2f ms    %8.2f ms       %5.2f\n", cell, 116 * (cell / 6),
+               116 * (cell / 6), ms[kWindowPaint], ms[kMemoryPaint], ms[kFileReads],
+               ms[kWindowPaint] / ms[kFileReads]);
     }
     const int gdiAfter = GdiObjectCount();
     printf("GDI objects of the process: %d before, %d after %d repaints\n", gdiBefore, gdiAfter,

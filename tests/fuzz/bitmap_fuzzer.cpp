@@ -12,19 +12,25 @@ static void DrawLikeTheReader(const uint8_t* bytes, int32_t blockBytes) {
     if (LayOutBitmap(block, blockBytes, l)) {
         if (l.colourCount < 0 || l.colourCount > kMaxPaletteColours || l.width < 1 || l.height < 1) abort();
         if (l.sizeImage < 0 || l.sizeImage > blockBytes - l.bitsOffset) abort();
+        if (l.bitsBytes < 0 || l.bitsBytes > blockBytes - l.bitsOffset) abort();
         for (int i = 0; i < 4; i++) block[kSizeImageOffset + i] = (uint8_t)(l.sizeImage >> (8 * i));
+        // The system finds bit-field masks 40 bytes into any header.
+        if (block[16] == kBitmapBitFields)
+            for (int32_t i = kBitmapInfoHeaderBytes; i < kBitmapInfoHeaderBytes + 12; i++) sink += block[i];
         for (int32_t i = 0; i < 4 * l.colourCount; i++) sink += block[l.colourTableOffset + i];
         for (int32_t i = 0; i < l.bitsBytes || i < l.sizeImage; i++) sink += block[l.bitsOffset + i];
     }
     free(block);
 }
 
-// The reader's path (a file shorter than bfSize says is refused), and the whole rest whatever bfSize says.
+// The reader's path (bfSize gives the block, a shorter file what it holds), and the whole rest whatever
+// bfSize says.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size <= (size_t)kBitmapFileHeaderBytes) return 0;
     const size_t rest = size - kBitmapFileHeaderBytes;
     const int32_t blockBytes = BitmapBlockSize(data);
-    if (blockBytes > 0 && rest >= (size_t)blockBytes) DrawLikeTheReader(data + kBitmapFileHeaderBytes, blockBytes);
-    if (rest <= (size_t)kMaxBitmapBlockBytes) DrawLikeTheReader(data + kBitmapFileHeaderBytes, (int32_t)rest);
+    const int32_t read = rest < (size_t)blockBytes ? (int32_t)rest : blockBytes;
+    if (read > 0) DrawLikeTheReader(data + kBitmapFileHeaderBytes, read);
+    if (rest <= (size_t)kMaxBitmapFileBytes) DrawLikeTheReader(data + kBitmapFileHeaderBytes, (int32_t)rest);
     return 0;
 }

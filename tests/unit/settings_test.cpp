@@ -8,9 +8,14 @@
 #include "settings/settings_bytes.h"
 
 typedef std::vector<uint8_t> Bytes;
-int32_t Options::*const kFields[] = {&Options::level, &Options::computerColour, &Options::gameMode, &Options::speed,
-    &Options::allowDoubleThree, &Options::continuousPlay, &Options::markPrevious, &Options::sound, &Options::statusBar,
-    &Options::windowX, &Options::windowY, &Options::sizeIndex, &Options::windowHeight};
+const struct { const char* name; int32_t Options::*field; } kFields[] = {{"level", &Options::level},
+    {"computerColour", &Options::computerColour}, {"gameMode", &Options::gameMode},
+    {"speed", &Options::speed},
+    {"allowDoubleThree", &Options::allowDoubleThree}, {"continuousPlay", &Options::continuousPlay},
+    {"markPrevious", &Options::markPrevious}, {"sound", &Options::sound}, {"statusBar", &Options::statusBar},
+    {"windowX", &Options::windowX}, {"windowY", &Options::windowY}, {"sizeIndex", &Options::sizeIndex},
+    {"windowHeight", &Options::windowHeight}};
+const int kFirstOnOff = 4, kLastOnOff = 8;  // allowDoubleThree .. statusBar, file bytes 6..10
 
 const Options kUnusual = {0, 1, 2, 0, 1, 1, 0, 0, 0, 1234, 7, 4, 900};  // no field at its default
 
@@ -18,11 +23,25 @@ const Options kUnusual = {0, 1, 2, 0, 1, 1, 0, 0, 0, 1234, 7, 4, 900};  // no fi
 Options Stored(int32_t x, int32_t y, int32_t sizeRecord, int32_t height) {
     return {1, 2, 1, 1, 0, 0, 1, 1, 1, x, y, sizeRecord, height};
 }
-Bytes FileOf(const Options& stored) { Bytes file(kSettingsFileSize); EncodeSettings(stored, file.data()); return file; }
-bool Same(const Options& a, const Options& b) { return memcmp(&a, &b, sizeof a) == 0; }
+Bytes FileOf(const Options& stored) {
+    Bytes file(kSettingsFileSize);
+    EncodeSettings(stored, file.data());
+    return file;
+}
 
-// Records byte for byte (a whole default file is checked on Windows): the four texts at 11-byte steps, 7 after
-// 1234 keeping the "34" after its NUL; option bytes are their low bytes in field order, read back signed.
+// Each field that differs, by name, with expected and got; empty when all are equal.
+std::string Differences(const Options& expected, const Options& got) {
+    std::string text;
+    for (const auto& f : kFields)
+        if (expected.*f.field != got.*f.field)
+            text += std::string(f.name) + " expected " + std::to_string(expected.*f.field) + ", got " +
+                    std::to_string(got.*f.field) + "; ";
+    return text;
+}
+
+// Records byte for byte (a whole default file is checked on Windows): the four texts at 11-byte steps,
+// 7 after 1234 keeping the "34" after its NUL; option bytes are their low bytes in field order, read back
+// signed (on/off options as 1 for any byte but 0).
 TEST(SettingsBytes, RecordsByteForByte) {
     const Bytes overlap = FileOf(Stored(1234, 7, 2, 644));
     std::string texts;
@@ -30,14 +49,16 @@ TEST(SettingsBytes, RecordsByteForByte) {
     EXPECT_EQ("1234 7 2 644 ", texts);
     EXPECT_EQ((Bytes{0x37, 0x00, 0x33, 0x34, 0x00, 0x01}), Bytes(overlap.begin() + 22, overlap.begin() + 28));
     const Bytes file = FileOf({255, 128, 127, 0x107, 1, 0, 2, -1, 3, 0, 0, 2, 0});
-    EXPECT_EQ((Bytes{1, 46, 0xFF, 0x80, 0x7F, 0x07, 1, 0, 2, 0xFF, 3}), Bytes(file.begin(), file.begin() + 11));
-    EXPECT_TRUE(Same({-1, -128, 127, 7, 1, 0, 2, -1, 3, 0, 0, 2, 0}, DecodeSettings(file.data())));
+    EXPECT_EQ((Bytes{1, 46, 0xFF, 0x80, 0x7F, 0x07, 1, 0, 2, 0xFF, 3}),
+              Bytes(file.begin(), file.begin() + 11));
+    EXPECT_EQ("", Differences({-1, -128, 127, 7, 1, 0, 1, 1, 1, 0, 0, 2, 0}, DecodeSettings(file.data())));
 }
 
 // Text and NUL replace only the start of a record (INT32_MIN fills it: no NUL) and read back.
 TEST(SettingsBytes, DecimalTextWithNul) {
     const struct { int32_t value; const char* text; int length; } cases[] = {{0, "0", 2}, {-40, "-40", 4},
-        {700, "700", 4}, {-999999999, "-999999999", 11}, {INT32_MAX, "2147483647", 11}, {INT32_MIN, "-2147483648", 11}};
+        {700, "700", 4}, {-999999999, "-999999999", 11}, {INT32_MAX, "2147483647", 11},
+        {INT32_MIN, "-2147483648", 11}};
     for (const auto& c : cases) {
         Bytes record(kSettingsRecordSize, 0xAA), expected(kSettingsRecordSize, 0xAA);
         memcpy(expected.data(), c.text, (size_t)c.length);
@@ -67,9 +88,10 @@ TEST(SettingsBytes, ExitComparison) {
         EXPECT_FALSE(SettingsMatch(file.data(), -1, stored));
         for (int f = 0; f < 13; f++) {
             Options current = stored;
-            current.*kFields[f] += 1;
-            EXPECT_EQ(f == 12 && stored.sizeIndex == 2, SettingsMatch(file.data(), kSettingsFileSize, current))
-                << "field " << f << " with size record " << stored.sizeIndex;
+            current.*kFields[f].field += 1;
+            const bool matches = SettingsMatch(file.data(), kSettingsFileSize, current);
+            EXPECT_EQ(f == 12 && stored.sizeIndex == 2, matches)
+                << kFields[f].name << " changed, size record " << stored.sizeIndex;
         }
     }
 }
@@ -81,15 +103,17 @@ TEST(SettingsRanges, OutOfRangeOptionsTakeTheirDefaultsAndTheRestStay) {
     for (int f = 0; f < 13; f++)
         for (int32_t value : {INT32_MIN, -128, -1, 0, 1, 2, 3, 5, 127, 700, INT32_MAX}) {
             Options values = kUnusual, expected = kUnusual;
-            values.*kFields[f] = value;
-            expected.*kFields[f] = value >= low[f] && value <= high[f] ? value : Stored(0, 0, 2, 0).*kFields[f];
+            values.*kFields[f].field = value;
+            expected.*kFields[f].field =
+                value >= low[f] && value <= high[f] ? value : Stored(0, 0, 2, 0).*kFields[f].field;
             ReplaceOutOfRangeOptions(values);
-            EXPECT_TRUE(Same(expected, values)) << "field " << f << " value " << value;
+            EXPECT_EQ("", Differences(expected, values)) << kFields[f].name << " set to " << value;
         }
 }
 
-// Start-up from other values in memory: in-range values (a Free width too) load exactly, the others fall back,
-// the board gets its ring; exit puts the file right (an unchanged file is left alone: checked on Windows).
+// Start-up from other values in memory: in-range values (a Free width too) load exactly, the others fall
+// back, the board gets its ring; exit puts the file right (an unchanged file is left alone: checked on
+// Windows).
 TEST(SettingsFile, StoredValuesLoadAndFallbacksAreRewritten) {
     const Options stored = {-1, 9, 9, 7, 1, 1, 0, 0, 0, -40, 50, 700, 480};
     const Options loaded = {1, 2, 1, 1, 1, 1, 0, 0, 0, -40, 50, 700, 480};
@@ -98,22 +122,11 @@ TEST(SettingsFile, StoredValuesLoadAndFallbacksAreRewritten) {
     memset(&options, 0x55, sizeof options);
     Board[0][0] = Empty;
     LoadSettings();
-    EXPECT_TRUE(Board[0][0] == Wall && Same(loaded, options) && platformRecord.filesDeleted.empty());
+    EXPECT_TRUE(Board[0][0] == Wall) << "Board[0][0] expected Wall";
+    EXPECT_EQ("", Differences(loaded, options));
+    EXPECT_TRUE(platformRecord.filesDeleted.empty()) << "expected no file deleted";
     SaveSettings(options.windowX, options.windowY, options.sizeIndex, options.windowHeight);
     EXPECT_EQ(FileOf(loaded), platformRecord.files[kSettingsFileName]);
-}
-
-// The fields that differ, by name: "speed expected 0, got 1; ". Empty when all are equal.
-std::string Differences(const Options& expected, const Options& got) {
-    static const char* const kNames[13] = {"level", "computerColour", "gameMode", "speed",
-        "allowDoubleThree", "continuousPlay", "markPrevious", "sound", "statusBar", "windowX", "windowY",
-        "sizeIndex", "windowHeight"};
-    std::string text;
-    for (int f = 0; f < 13; f++)
-        if (expected.*kFields[f] != got.*kFields[f])
-            text += std::string(kNames[f]) + " expected " + std::to_string(expected.*kFields[f]) + ", got " +
-                    std::to_string(got.*kFields[f]) + "; ";
-    return text;
 }
 
 // Exit writes the new bytes beside the file and then replaces it in one step, so a crash leaves the old
@@ -178,4 +191,27 @@ TEST(SettingsFile, OnlyAWrongFileIsDeletedAtStartUp) {
         EXPECT_EQ("", Differences(Stored(INT32_MIN, INT32_MIN, 2, options.windowHeight), options)) << c.what;
         EXPECT_EQ(c.deleted, platformRecord.filesDeleted.size() == 1) << c.what << ": deleted";
     }
+}
+
+// A stored 2 (or 128, or 255) in each on/off option loads as 1; a file that says nothing else new is left
+// as it is, and the next write, after the window moved, stores 1.
+TEST(SettingsFile, OnOffOptionsReadAnyByteButZeroAsOn) {
+    for (int f = kFirstOnOff; f <= kLastOnOff; f++)
+        for (uint8_t byte : {2, 128, 255}) {
+            Options stored = Stored(100, 50, 2, 644);
+            stored.*kFields[f].field = 0;
+            Bytes file = FileOf(stored);
+            file[2 + f] = byte;  // the nine option bytes follow the two header bytes
+            Options expected = stored;
+            expected.*kFields[f].field = 1;
+            ResetPlatformRecord();
+            platformRecord.files[kSettingsFileName] = file;
+            LoadSettings();
+            EXPECT_EQ("", Differences(expected, options)) << kFields[f].name << " stored as " << (int)byte;
+            SaveSettings(100, 50, 2, 644);
+            EXPECT_EQ(file, platformRecord.files[kSettingsFileName]) << kFields[f].name << ": expected kept";
+            SaveSettings(101, 50, 2, 644);
+            const uint8_t written = platformRecord.files[kSettingsFileName][2 + f];
+            EXPECT_EQ(1, written) << kFields[f].name << " stored as " << (int)byte << ": next write";
+        }
 }

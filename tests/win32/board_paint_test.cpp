@@ -59,6 +59,56 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
     ok(Seen(stone) == White, "cells %dx%d: stone inside the ring expected White, got %06lx", w, h, stone);
 }
 
+// Little-endian bytes of values size bytes wide.
+static std::vector<uint8_t> Little(const std::vector<uint32_t>& values, int size) {
+    std::vector<uint8_t> bytes(values.size() * size);
+    for (size_t i = 0; i < values.size(); i++) PutLittle(bytes, i * size, values[i], size);
+    return bytes;
+}
+
+// Pictures of 4x2 pixels drawn one to one and read back: RLE8 and RLE4 (runs, then an absolute stretch),
+// 32-bit bit fields after a 40-byte header (masks in red, green, blue byte order, not the usual one), 16-bit
+// 5-6-5 bit fields inside a V5 header stored top-down, and 24-bit rows under a biSizeImage of 70 and a bfSize
+// 5 bytes past the end of the file.
+static void CheckCompressedAndBitFieldPictures(Canvas& canvas) {
+    const DWORD r = 0xFF0000, g = 0x00FF00, b = 0x0000FF, w = 0xFFFFFF;
+    const std::vector<uint32_t> colours = {0, r, g, b};
+    // Rows bottom-up: white, blue, green, red under red, green, blue, white. With red in the low byte, a
+    // pixel of 32-bit bit fields is the colour with red and blue swapped; a 24-bit pixel is the colour.
+    std::vector<uint8_t> rgbMasks = BitmapFile({4, 2, 32, 0, 0, 40, kBitFields}, {},
+        Little({0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF}, 4));
+    const std::vector<uint8_t> masks = Little({0x0000FF, 0x00FF00, 0xFF0000}, 4);
+    std::copy(masks.begin(), masks.end(), rgbMasks.begin() + 14 + 40);
+    std::vector<uint8_t> oversized = BitmapFile({4, 2, 24, 0, 70, 40}, {},
+        Little({0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF}, 3));
+    PutField(oversized, kBfSize, (uint32_t)oversized.size() + 5);
+    const struct { const char* name; std::vector<uint8_t> file; DWORD expected[2][4]; } pictures[] = {
+        {"rle8.img",  // 2 of colour 1, 2 of colour 2, end of line; 4 given as 3, 2, 1, 3; end of picture
+         BitmapFile({4, 2, 8, 4, 14, 40, kRle8}, colours, {2, 1, 2, 2, 0, 0, 0, 4, 3, 2, 1, 3, 0, 1}),
+         {{b, g, r, b}, {r, r, g, g}}},
+        {"rle4.img",  // 4 of colours 1 and 2 in turn, end of line; 4 given as 3, 2, 1, 3; end of picture
+         BitmapFile({4, 2, 4, 4, 10, 40, kRle4}, colours, {4, 0x12, 0, 0, 0, 4, 0x32, 0x13, 0, 1}),
+         {{b, g, r, b}, {r, g, r, g}}},
+        {"bitfields32.img", rgbMasks, {{r, g, b, w}, {w, b, g, r}}},
+        {"bitfields16.img", BitmapFile({4, -2, 16, 0, 0, 124, kBitFields}, {},  // top row first
+             Little({0xF800, 0x07E0, 0x001F, 0xFFFF, 0xFFFF, 0x001F, 0x07E0, 0xF800}, 2)),
+         {{r, g, b, w}, {w, b, g, r}}},
+        {"oversized.img", oversized, {{r, g, b, w}, {w, b, g, r}}},
+    };
+    for (const auto& p : pictures) {
+        WriteBytes(p.name, p.file);
+        FillCanvas(canvas, kSentinel);
+        const int drawn = DrawImageFile(canvas.dc, p.name, 0, 0, 4, 2);
+        ok(drawn == 1, "%s: DrawImageFile expected 1, got %d", p.name, drawn);
+        for (int y = 0; y < 2; y++)
+            for (int x = 0; x < 4; x++)
+                ok(PixelAt(canvas, x, y) == p.expected[y][x], "%s pixel (%d,%d): expected %06lx, got %06lx",
+                   p.name, x, y, p.expected[y][x], PixelAt(canvas, x, y));
+        ok(PixelAt(canvas, 4, 0) == kSentinel && PixelAt(canvas, 0, 2) == kSentinel,
+           "%s: expected nothing drawn beside 4x2", p.name);
+    }
+}
+
 int main() {
     const char* missing = CopyBoardPictures();
     ok(missing == NULL, "expected the pictures copied, %s was not", missing ? missing : "");
@@ -95,6 +145,8 @@ int main() {
         ok(PixelAt(canvas, 300, 300) == kSentinel, "%s: expected nothing drawn at (300,300)", name);
         if (strcmp(name, "missing.img") != 0) ok(NobodyHasOpen(name), "%s: expected the file closed", name);
     }
+
+    CheckCompressedAndBitFieldPictures(canvas);
 
     // A thousand paints leave no GDI object or open file behind; the count does see a brush.
     const int before = GdiObjectCount();
