@@ -42,15 +42,14 @@ const struct { const char* position; int x, y; Cell colour; int man, god; } kWor
     // a gapped three for a solid two
     {"W 11,10 12,10 10,11 10,13  B 3,3 3,5 5,3 16,16", 10, 10, White, 448, 610},
     {"W 11,10 13,10 14,10 10,11 10,13 10,14  B 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, White, 88, 4012},
-    {"B 11,10 13,10 14,10 10,11 10,13 10,14  W 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, Black, 10, 1006},
     {"W 2,1 3,1", 1, 1, White, 204, 204},  // the corner: Wall ends are closed and never examined
     {"W 10,10 11,10 12,10 13,10 B 9,10", 14, 10, White, 100013, 100013},  // own five
     {"B 10,10 11,10 12,10 13,10 W 9,10", 14, 10, Black, 20003, 20003},  // the opponent's five
     {"W 9,10 10,10 11,10 12,10 14,10", 13, 10, White, 12, 12},    // six is worth nothing to either side
-    {"B 9,10 10,10 11,10 12,10 14,10", 13, 10, Black, 3, 3},
     {"W 10,10 11,10 12,10 B 9,10 14,10", 13, 10, White, 12, 12},  // own four closed at both ends
     {"B 10,10 11,10 12,10 W 9,10", 13, 10, Black, 5, 55},       // the opponent's four with one open end: 2
-    {WORTH_1000 " 15,10 9,10", 10, 10, Black, 2, 1000}, {WORTH_1000 " 9,10", 10, 10, Black, 2, 1001},
+    {WORTH_1000 " 15,10 9,10", 10, 10, Black, 2, 1000},
+    {WORTH_1000 " 9,10", 10, 10, Black, 2, 1001},
     {WORTH_1000 " 15,10", 9, 10, White, 48, 48},
     {WORTH_1000, 9, 10, White, 48, 0},  // vetoed above 1000, at God
     {EXACTLY_10000, 10, 10, White, 10000, 10000},
@@ -117,18 +116,22 @@ TEST_F(Ai, GeneratorStartsWithTheKnownSequence) {
     for (int32_t value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358}) EXPECT_EQ(value, NextRandom());
 }
 
-std::string At(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
-
-// White (the computer) to move, at both levels: its answer and the draws it took; the board stays.
-const struct { const char* position; int moves, allowDoubleThree; const char* answer; } kMoveCases[] = {
-    {"", 0, 0, "10,10 after 0"}, {"B 10,10", 1, 0, "11,10 after 149"},  // the opening; the reply
+// White (the computer) to move, at both levels: its answer and the random draws it took; the board stays.
+const struct {
+    const char* name;
+    const char* position;
+    int moves, allowDoubleThree;
+    int x, y, draws;
+} kMoveCases[] = {
+    {"the opening", "", 0, 0, 10, 10, 0},
+    {"the reply", "B 10,10", 1, 0, 11, 10, 149},
     // (10,10) makes two open threes: taken only while they are allowed.
-    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 0, "8,9 after 26"},
-    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 1, "10,10 after 22"},
+    {"double three banned", "W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 0, 8, 9, 26},
+    {"double three allowed", "W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 1, 10, 10, 22},
 };
 
 TEST_F(Ai, AnswersAndDrawsAtBothLevels) {
-    for (const auto& c : kMoveCases)
+    for (const auto& c : kMoveCases) {
         for (int level : {0, 1}) {
             SetPosition(c.position);
             moveCount = c.moves;
@@ -139,41 +142,29 @@ TEST_F(Ai, AnswersAndDrawsAtBothLevels) {
             const std::string before = BoardSnapshot();
             int32_t x = 0;
             int32_t y = 0;
-            ASSERT_TRUE(ChooseComputerMove(x, y));
-            EXPECT_EQ(c.answer, At(x, y) + " after " + std::to_string(DrawsSinceStart()))
-                << c.position << ": the move and the random draws taken at level " << level;
-            EXPECT_EQ(before, BoardSnapshot()) << c.position;
+            ASSERT_TRUE(ChooseComputerMove(x, y)) << c.name;
+            const std::string where = std::string(c.name) + (level ? " at God" : " at Man");
+            EXPECT_EQ(c.x, x) << where << ": x";
+            EXPECT_EQ(c.y, y) << where << ": y";
+            EXPECT_EQ(c.draws, DrawsSinceStart()) << where << ": random draws";
+            EXPECT_EQ(before, BoardSnapshot()) << where << ": the board";
         }
-}
-
-// A full board gives no move and leaves the outputs and the generator alone; its one Empty cell is taken.
-TEST_F(Ai, OnlyAnEmptyCellQualifies) {
-    for (int x = 1; x <= 19; x++)
-        for (int y = 1; y <= 19; y++) Board[x][y] = (x / 2 + y) % 2 ? Black : White;
-    moveCount = kMaxMoves;
-    Phase = kPhaseWhite;
-    randomState = 12345;
-    int32_t x = -7;
-    int32_t y = 42;
-    EXPECT_FALSE(ChooseComputerMove(x, y));
-    EXPECT_EQ("-7,42", At(x, y)) << "a full board: the outputs stay";
-    EXPECT_EQ(12345u, randomState) << "a full board: no random draw";
-    Board[19][19] = Empty;
-    moveCount = kMaxMoves - 1;
-    EXPECT_TRUE(ChooseComputerMove(x, y));
-    EXPECT_EQ("19,19", At(x, y)) << "the one empty cell";
-    EXPECT_EQ(12345u, randomState) << "one empty cell: no random draw";
+    }
 }
 
 // The computer on both sides from the empty board, the generator running on: moves, winner and an FNV-1a
 // checksum of the moves, at Man and God with the double three banned and allowed.
 TEST_F(Ai, SelfPlaySignature) {
-    const char* const expected[4] = {"42 2 362551284", "30 2 3490211661",  // Man
-                                     "26 2 4241395772", "26 2 4241395772"};  // God
-    for (int s = 0; s < 4; s++) {
+    const struct { int level, allowDoubleThree, moves, winner; uint32_t checksum; } kGames[] = {
+        {0, 0, 42, White, 362551284u},
+        {0, 1, 30, White, 3490211661u},
+        {1, 0, 26, White, 4241395772u},
+        {1, 1, 26, White, 4241395772u},
+    };
+    for (const auto& game : kGames) {
         ResetGame();
-        options.level = s / 2;
-        options.allowDoubleThree = s % 2;
+        options.level = game.level;
+        options.allowDoubleThree = game.allowDoubleThree;
         randomState = 1;
         uint32_t checksum = 2166136261u;
         int32_t x = 0;
@@ -184,9 +175,10 @@ TEST_F(Ai, SelfPlaySignature) {
             PlaceStone(nullptr, x, y);
             checksum = (checksum ^ (uint32_t)(x * 32 + y)) * 16777619u;
         }
-        const std::string got = std::to_string(moveCount) + " " + std::to_string(winnerColour) + " " +
-                                std::to_string(checksum);
-        EXPECT_EQ(expected[s], got) << "moves, winner and checksum at level " << s / 2 << ", double three "
-                                    << (s % 2 ? "allowed" : "banned");
+        const std::string where = std::string(game.level ? "God" : "Man") + ", double three " +
+                                  (game.allowDoubleThree ? "allowed" : "banned");
+        EXPECT_EQ(game.moves, moveCount) << where << ": moves";
+        EXPECT_EQ(game.winner, winnerColour) << where << ": winner";
+        EXPECT_EQ(game.checksum, checksum) << where << ": checksum of the moves";
     }
 }

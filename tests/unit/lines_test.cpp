@@ -1,45 +1,10 @@
-// Run lengths, bridged runs, five detection and the double-three rule along the lines of the board.
+// Five detection and the double-three rule along the lines of the board.
 // Positions are written as in position.h: "B" or "W", then the stones' x,y.
 #include <gtest/gtest.h>
 
 #include "position.h"
 #include "rules/double_three.h"
 #include "rules/lines.h"
-
-// Solid and bridged run lengths with their open ends, measured from the stone at (x, y) along Direction d.
-struct RunCase {
-    const char* name;
-    const char* position;
-    int x, y, d;
-    int solid, solidOpenEnds;
-    int gapped, gappedOpenEnds;
-};
-
-const RunCase kRunCases[] = {
-    {"the wall at column 0 closes one end", "B 1,10 2,10 3,10", 1, 10, 1, 3, 1, 3, 1},
-    {"closed on both sides: the gapped reading is 0", "B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 1, 3, 0, 0, 0},
-    {"the backward reading decides", "B 7,10 8,10 9,10 W 10,10", 7, 10, 1, 3, 1, 3, 1},
-    {"one gap is bridged", "B 6,10 7,10 9,10", 7, 10, 1, 2, 2, 3, 2},
-    {"only one gap per reading", "B 6,10 8,10 10,10", 8, 10, 1, 1, 2, 2, 2},
-    {"a tie takes the forward reading", "B 7,10 8,10 W 10,10", 7, 10, 1, 2, 2, 2, 1},
-    {"two empty cells are not bridged", "B 6,10 7,10 10,10", 6, 10, 1, 2, 2, 2, 2},
-    {"corner, down-left: wall on both sides", "B 1,1", 1, 1, 4, 1, 0, 0, 0},
-    {"the diagonal walks the same way", "B 5,5 6,6 8,8", 5, 5, 2, 2, 2, 3, 2},
-};
-
-TEST(RunLength, MeasuresSolidAndBridgedRuns) {
-    for (const RunCase& c : kRunCases) {
-        SetPosition(c.position);
-        int32_t solidOpenEnds = -1;
-        int32_t gappedOpenEnds = -1;
-        const int32_t solid = RunLength(c.x, c.y, c.d, solidOpenEnds);
-        const int32_t gapped = GappedRunLength(c.x, c.y, c.d, gappedOpenEnds);
-        EXPECT_EQ(c.solid, solid) << c.name << ": solid run length";
-        EXPECT_EQ(c.solidOpenEnds, solidOpenEnds) << c.name << ": solid run's open ends";
-        EXPECT_EQ(c.gapped, gapped) << c.name << ": bridged run length";
-        EXPECT_EQ(c.gappedOpenEnds, gappedOpenEnds) << c.name << ": bridged run's open ends";
-    }
-}
 
 // Exactly five stones in a line, found in direction order; FindFive moves (x, y) to the five's first stone.
 struct FiveCase {

@@ -1,4 +1,6 @@
-// The settings file on a real file system: missing, unchanged, held open, read-only, or with a wrong header.
+// The settings file on a real file system: missing, unchanged, held open at exit, or with a wrong header.
+// The steps of each case and every wrong header are checked natively (tests/unit/settings_test.cpp); a file
+// held across the whole run is checked on the real game (start_exit_safety_test.cpp).
 #include <windows.h>
 
 #include <string.h>
@@ -6,7 +8,6 @@
 #include "settings/settings_file.h"
 #include "win32_check.h"
 
-static const char kFile[] = "Kivrano.ini";
 // The defaults after a run whose Medium window stood at (100, 50), 644 high.
 static const BYTE kMedium[55] = {
     0x01, 0x2E, 0x01, 0x02, 0x01, 0x01, 0x00, 0x00, 0x01, 0x01, 0x01,
@@ -15,81 +16,87 @@ static const BYTE kMedium[55] = {
     0x32, 0x00, 0x00, 0x00, 0x01, 0x01, 0x00, 0x00, 0x01, 0x01, 0x01,
     0x36, 0x34, 0x34, 0x00, 0x01, 0x01, 0x00, 0x00, 0x01, 0x01, 0x01,
 };
-static const Options kMediumOptions = {1, 2, 1, 1, 0, 0, 1, 1, 1, 100, 50, 2, 644};
-static const Options kMovedDown = {1, 2, 1, 1, 0, 0, 1, 1, 1, 100, 51, 2, 644};
-static const Options kDefaults = {1, 2, 1, 1, 0, 0, 1, 1, 1, (int32_t)CW_USEDEFAULT, (int32_t)CW_USEDEFAULT, 2, 321};
 static const FILETIME kLongAgo = {0x2AC18000, 0x01C07385};  // 2001-01-01: any later write shows
 
 // Writes the file as if from long ago.
 static void WriteRaw(const BYTE* bytes, DWORD size) {
-    HANDLE file = CreateFileA(kFile, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     DWORD written = 0;
     WriteFile(file, bytes, size, &written, NULL);
     SetFileTime(file, NULL, NULL, &kLongAgo);
     CloseHandle(file);
 }
 
-// True when the file holds exactly these 55 bytes (and, if asked, its old time stamp).
-// Opening it with share mode 0 also proves that the program let go of it.
-static bool FileHolds(const BYTE* expected, bool untouched = false) {
-    HANDLE file = CreateFileA(kFile, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+// What the file holds: its size, whether its bytes are kMedium's, whether it is dated long ago. Opening
+// it with share mode 0 also proves that the program let go of it.
+struct FileState {
+    DWORD size;
+    bool medium;
+    bool longAgo;
+};
+static FileState ReadState() {
+    FileState state = {0, false, false};
+    HANDLE file = CreateFileA(kSettingsFileName, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    if (file == INVALID_HANDLE_VALUE) return state;
     BYTE bytes[100];
-    DWORD got = 0;
     FILETIME written = {0, 0};
-    if (file == INVALID_HANDLE_VALUE) return false;
-    ReadFile(file, bytes, sizeof bytes, &got, NULL);
+    ReadFile(file, bytes, sizeof bytes, &state.size, NULL);
     GetFileTime(file, NULL, NULL, &written);
     CloseHandle(file);
-    return got == 55 && memcmp(bytes, expected, 55) == 0 && (!untouched || CompareFileTime(&written, &kLongAgo) == 0);
+    state.medium = state.size == 55 && memcmp(bytes, kMedium, 55) == 0;
+    state.longAgo = CompareFileTime(&written, &kLongAgo) == 0;
+    return state;
 }
 
-// Start-up from other values in memory; true when it gives `expected`.
-static bool Loads(const Options& expected) {
-    memset(&options, 0x55, sizeof options);
+static bool FileThere() { return GetFileAttributesA(kSettingsFileName) != INVALID_FILE_ATTRIBUTES; }
+
+// Start-up with other values in memory, as a second run would have.
+static void Load() {
+    options.windowY = 12345;
     options.windowHeight = 321;
     LoadSettings();
-    return memcmp(&options, &expected, sizeof options) == 0;
 }
 
 int main() {
-    DeleteFileA(kFile);
-    ok(Loads(kDefaults) && GetFileAttributesA(kFile) == INVALID_FILE_ATTRIBUTES, "missing: the defaults, no file");
+    DeleteFileA(kSettingsFileName);
+    Load();
+    ok(options.windowY == (int32_t)CW_USEDEFAULT, "missing: windowY expected the default, got %d",
+       (int)options.windowY);
+    ok(!FileThere(), "missing: expected no file made at start-up");
     SaveSettings(100, 50, 2, 644);
-    ok(FileHolds(kMedium), "missing: expected the 55 bytes of the defaults written at exit and let go");
+    FileState state = ReadState();
+    ok(state.size == 55, "missing, after exit: size expected 55, got %lu", state.size);
+    ok(state.medium, "missing, after exit: expected the bytes of the defaults at (100, 50)");
 
     WriteRaw(kMedium, 55);
-    ok(Loads(kMediumOptions) && FileHolds(kMedium, true), "unchanged: expected it loaded and let go");
+    Load();
+    ok(options.windowY == 50, "unchanged: windowY expected the stored 50, got %d", (int)options.windowY);
     SaveSettings(100, 50, 2, 700);  // a fixed size ignores the height
-    ok(FileHolds(kMedium, true), "unchanged: expected the bytes and the time stamp kept");
+    state = ReadState();
+    ok(state.medium, "unchanged, after exit: expected the same bytes");
+    ok(state.longAgo, "unchanged, after exit: expected the old time stamp");
 
-    // Held with share mode 0 at start-up: the defaults for this run, and the file is left alone, even at exit.
-    HANDLE held = CreateFileA(kFile, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    ok(Loads(kDefaults), "held at start-up: expected the defaults, speed %d", (int)options.speed);
-    CloseHandle(held);
-    SaveSettings(100, 51, 2, 644);
-    ok(FileHolds(kMedium, true), "held at start-up: expected the file's bytes and time stamp kept after exit");
-    // Held only at exit: the failed write is ignored.
-    ok(Loads(kMediumOptions), "after a normal start-up: expected the stored values");
-    held = CreateFileA(kFile, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    // Held by another program only at exit: the failed replace is ignored and the old file stays.
+    Load();
+    HANDLE held = CreateFileA(kSettingsFileName, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     SaveSettings(100, 51, 2, 644);
     CloseHandle(held);
-    ok(FileHolds(kMedium, true) && options.windowY == 50, "held at exit: expected the file and options kept");
+    state = ReadState();
+    ok(state.medium, "held at exit: expected the old bytes");
+    ok(state.longAgo, "held at exit: expected the old time stamp");
+    ok(GetFileAttributesA(kNewSettingsFileName) == INVALID_FILE_ATTRIBUTES,
+       "held at exit: expected no new file left beside it");
 
-    // Windows refuses to write a read-only file, Wine run by root may not: no crash, a whole file.
-    SetFileAttributesA(kFile, FILE_ATTRIBUTE_READONLY);
-    SaveSettings(100, 51, 2, 644);
-    ok(Loads(kMediumOptions) || Loads(kMovedDown), "read-only: expected a whole file after exit");
-    SetFileAttributesA(kFile, FILE_ATTRIBUTE_NORMAL);
-
-    const struct { BYTE first, second; DWORD size; } wrong[] = {{1, 47, 55}, {0, 46, 55}, {1, 46, 54}, {1, 46, 0}};
-    for (const auto& c : wrong) {
-        BYTE bytes[55] = {c.first, c.second};
-        memcpy(bytes + 2, kMedium + 2, 53);
-        WriteRaw(bytes, c.size);
-        ok(Loads(kDefaults) && GetFileAttributesA(kFile) == INVALID_FILE_ATTRIBUTES,
-           "%d.%d, %lu bytes: expected the defaults and the file deleted", c.first, c.second, c.size);
-        SaveSettings(100, 50, 2, 644);
-        ok(FileHolds(kMedium), "%d.%d, %lu bytes: expected a whole file at exit", c.first, c.second, c.size);
-    }
+    // A wrong header (version 1.47): the defaults, the file deleted at start-up, a whole file at exit.
+    BYTE wrong[55];
+    memcpy(wrong, kMedium, 55);
+    wrong[1] = 47;
+    WriteRaw(wrong, 55);
+    Load();
+    ok(options.windowY == (int32_t)CW_USEDEFAULT, "header 1.47: windowY expected the default, got %d",
+       (int)options.windowY);
+    ok(!FileThere(), "header 1.47: expected the file deleted at start-up");
+    SaveSettings(100, 50, 2, 644);
+    ok(ReadState().medium, "header 1.47, after exit: expected the bytes of the defaults at (100, 50)");
     return CheckSummary("settings_file");
 }
