@@ -1,6 +1,7 @@
-// The real game started and ended in ways that used to lose what the user set: a settings file held by
-// another program, a stored position off every screen, a Free size with no room for the board, the end of
-// the session, and start-up steps the system refuses.
+// The real game started and ended in ways that used to lose what the user set: a settings file unchanged,
+// with a wrong header, or held by another program, a stored position off every screen, a Free size with no
+// room for the board, the end of the session, and start-up steps the system refuses. The file steps behind
+// each case are checked natively (tests/unit/settings_test.cpp).
 #include "app/win_main.cpp"
 
 #include "game_window.h"
@@ -11,26 +12,29 @@ static const FILETIME kLongAgo = {0x2A4E0000, 0x01C07385};  // 2001-01-01: any l
 // Man, Fast, double three allowed, no sound, a Small window at (100, 50): none of them a default.
 static Options CustomOptions() { return {0, 2, 1, 0, 1, 0, 1, 0, 1, 100, 50, 1, 528}; }
 
-// Writes the stored values as the settings file, dated long ago.
-static void WriteSettings(const Options& stored) {
-    uint8_t bytes[kSettingsFileSize];
-    EncodeSettings(stored, bytes);
+// Writes the settings file's 55 bytes, dated long ago.
+static void WriteSettingsBytes(const BYTE* bytes) {
     HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     DWORD written = 0;
-    WriteFile(file, bytes, sizeof bytes, &written, NULL);
+    WriteFile(file, bytes, kSettingsFileSize, &written, NULL);
     SetFileTime(file, NULL, NULL, &kLongAgo);
     CloseHandle(file);
 }
+static void WriteSettings(const Options& stored) {
+    uint8_t bytes[kSettingsFileSize];
+    EncodeSettings(stored, bytes);
+    WriteSettingsBytes(bytes);
+}
 
-// What a file holds: up to 64 bytes, their count and its time stamp.
+// What the settings file holds: up to 64 bytes, their count and its time stamp.
 struct FileContent {
     BYTE bytes[64];
     DWORD size;
     FILETIME written;
 };
-static FileContent ReadFileContent(const char* name) {
+static FileContent SettingsFileContent() {
     FileContent content = {};
-    HANDLE file = CreateFileA(name, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    HANDLE file = CreateFileA(kSettingsFileName, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
     if (file == INVALID_HANDLE_VALUE) return content;
     ReadFile(file, content.bytes, sizeof content.bytes, &content.size, NULL);
     GetFileTime(file, NULL, NULL, &content.written);
@@ -45,11 +49,39 @@ static bool FileThere(const char* name) { return GetFileAttributesA(name) != INV
 
 // The options the settings file holds; a file of the wrong size gives sound -1.
 static Options StoredOptions() {
-    const FileContent content = ReadFileContent(kSettingsFileName);
+    const FileContent content = SettingsFileContent();
     Options stored = {};
     stored.sound = -1;
     if (content.size == (DWORD)kSettingsFileSize) stored = DecodeSettings(content.bytes);
     return stored;
+}
+
+// An unchanged file keeps its bytes and time stamp; one held by another program at exit keeps them too,
+// with no new file left beside it; one with a wrong header (version 1.47) goes at start-up and a whole one
+// is written at exit.
+static void ExitWritesOnlyAChangedFile() {
+    WriteSettings(CustomOptions());
+    const FileContent before = SettingsFileContent();
+    ExitGame(StartGame());
+    ok(SameContent(before, SettingsFileContent()), "unchanged: expected the bytes and time stamp kept");
+    HWND window = StartGame();
+    Command(window, IDM_SOUND);
+    HANDLE held = CreateFileA(kSettingsFileName, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ExitGame(window);
+    CloseHandle(held);
+    ok(SameContent(before, SettingsFileContent()), "held at exit: expected the bytes and time stamp kept");
+    ok(!FileThere(kNewSettingsFileName), "held at exit: expected no new file left beside it");
+    BYTE wrongHeader[kSettingsFileSize];
+    memcpy(wrongHeader, before.bytes, sizeof wrongHeader);
+    wrongHeader[1] = 47;
+    WriteSettingsBytes(wrongHeader);
+    window = StartGame();
+    ok(!FileThere(kSettingsFileName), "header 1.47: expected the file deleted at start-up");
+    ok(options.speed == kDefaultOptions.speed, "header 1.47: speed expected the default %d, got %d",
+       kDefaultOptions.speed, options.speed);
+    ExitGame(window);
+    const DWORD size = SettingsFileContent().size;
+    ok(size == (DWORD)kSettingsFileSize, "header 1.47, after exit: size expected 55, got %lu", size);
 }
 
 // Held by another program across the start, with no sharing or with every kind: the game runs on the
@@ -61,7 +93,7 @@ static void HeldFileSurvivesTheRun() {
     };
     for (const auto& hold : holds) {
         WriteSettings(CustomOptions());
-        const FileContent before = ReadFileContent(kSettingsFileName);
+        const FileContent before = SettingsFileContent();
         HANDLE held = CreateFileA(kSettingsFileName, GENERIC_READ, hold.share, NULL, OPEN_EXISTING, 0, NULL);
         ok(held != INVALID_HANDLE_VALUE, "%s: expected the test to open the file, error %lu", hold.what,
            GetLastError());
@@ -71,7 +103,7 @@ static void HeldFileSurvivesTheRun() {
            kDefaultOptions.speed, options.speed);
         ok(FileThere(kSettingsFileName), "%s: expected the file kept at start-up", hold.what);
         ExitGame(window);
-        ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+        ok(SameContent(before, SettingsFileContent()),
            "%s: expected the file's bytes and time stamp kept after exit", hold.what);
     }
 }
@@ -123,11 +155,11 @@ static void WindowStartsWhereItCanBeReached() {
 // The end of the session saves this run's changes once; a session that goes on saves nothing.
 static void EndOfSessionSaves() {
     WriteSettings(CustomOptions());
-    const FileContent before = ReadFileContent(kSettingsFileName);
+    const FileContent before = SettingsFileContent();
     HWND window = StartGame();
     Command(window, IDM_SOUND);
     SendMessageA(window, WM_ENDSESSION, FALSE, 0);
-    ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+    ok(SameContent(before, SettingsFileContent()),
        "WM_ENDSESSION FALSE: expected the file's bytes and time stamp kept");
     SendMessageA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     Options stored = StoredOptions();
@@ -166,7 +198,7 @@ static void StartUpFailuresAreReported() {
     HINSTANCE instance = GetModuleHandleA(NULL);
     for (const auto& step : steps) {
         WriteSettings(CustomOptions());
-        const FileContent before = ReadFileContent(kSettingsFileName);
+        const FileContent before = SettingsFileContent();
         WNDCLASSEXA taken = {};
         taken.cbSize = sizeof taken;
         taken.lpfnWndProc = DefWindowProcA;
@@ -187,13 +219,14 @@ static void StartUpFailuresAreReported() {
         ok(!PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE), "%s: expected no quit message",
            step.what);
         ok(!FindWindowA("Kivrano", NULL), "%s: expected no window left", step.what);
-        ok(SameContent(before, ReadFileContent(kSettingsFileName)),
+        ok(SameContent(before, SettingsFileContent()),
            "%s: expected the settings file's bytes and time stamp kept", step.what);
         ExitGame(NULL);
     }
 }
 
 int main() {
+    ExitWritesOnlyAChangedFile();
     HeldFileSurvivesTheRun();
     WindowStartsWhereItCanBeReached();
     EndOfSessionSaves();
