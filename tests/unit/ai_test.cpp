@@ -1,4 +1,5 @@
 // The computer player: cell values at both levels with God's veto, its move and random draws, whole games.
+// A failing value names the position, the cell and the level, with the value expected and got.
 #include <gtest/gtest.h>
 
 #include "ai/computer_player.h"
@@ -31,6 +32,8 @@ const char kPositionB[] = "W 11,10 13,10 14,10  B 5,15 6,15 15,5";
                    "11,9 12,8 9,11 8,12 7,13 W 10,9 10,15"
 // White's open four at (10,10), its other lines dead: exactly 10000, with Black's (9,10) then an open four.
 #define EXACTLY_10000 "W 11,10 12,10 13,10  B 9,9 11,11 10,9 10,11 11,9 9,11 9,8"
+#define OPEN_FOUR_UNDER_THREAT "W 11,10 13,10 14,10  B 12,12 12,13 12,14 12,15"
+#define CROSS_UNDER_THREAT "W 11,10 13,10 14,10 10,11 10,13 10,14  B 5,10 6,10 7,10 8,10 3,3 3,5 16,16"
 
 const struct { const char* position; int x, y; Cell colour; int man, god; } kWorkedExamples[] = {
     {kPositionA, 13, 10, Black, 1009, 1009},  // the opponent's open four; its gapped four scores less
@@ -54,6 +57,12 @@ const struct { const char* position; int x, y; Cell colour; int man, god; } kWor
     {WORTH_1000, 9, 10, White, 48, 0},  // vetoed above 1000, at God
     {EXACTLY_10000, 10, 10, White, 10000, 10000},
     {EXACTLY_10000 " W 10,10", 9, 10, Black, 1015, 1015},  // no veto
+    // God vetoes only the computer's moves worth less than 10000: the open four at (12,10) stands though
+    // Black's (12,11) would then make five; the gapped-four cross at (10,10) goes, as Black's (9,10) would.
+    {OPEN_FOUR_UNDER_THREAT, 12, 10, White, 10012, 10012},
+    {OPEN_FOUR_UNDER_THREAT " W 12,10", 12, 11, Black, 20003, 20003},
+    {CROSS_UNDER_THREAT, 10, 10, White, 88, 0},
+    {CROSS_UNDER_THREAT " W 10,10", 9, 10, Black, 20003, 20003},
 };
 
 TEST_F(Ai, CellValuesAtBothLevels) {
@@ -71,34 +80,6 @@ TEST_F(Ai, CellValuesAtBothLevels) {
     SetPosition(kPositionA);
     options.computerColour = Black;
     EXPECT_EQ(12, EvaluateCell(12, 11, White));
-}
-
-// God vetoes the computer's moves worth less than 10000 that leave the opponent a cell worth more than 1000
-// at an end of one of their runs; moves worth 10000 or more stand whatever they leave.
-const struct {
-    const char* name;
-    const char* position;
-    int x, y;
-    int unvetoed;  // the cell's value with no threat near it
-    int expected;
-} kVetoCases[] = {
-    {"an open four is kept though Black's (12,11) would make five",
-     "W 11,10 13,10 14,10  B 12,12 12,13 12,14 12,15", 12, 10, 10012, 10012},
-    {"a gapped-four cross is vetoed: Black's (9,10) would make five",
-     "W 11,10 13,10 14,10 10,11 10,13 10,14  B 5,10 6,10 7,10 8,10 3,3 3,5 16,16", 10, 10, 4012, 0},
-};
-
-TEST_F(Ai, GodVetoesOnlyMovesWorthLessThan10000) {
-    options.level = 1;
-    for (const auto& c : kVetoCases) {
-        SetPosition(c.position);
-        Board[c.x][c.y] = White;
-        ASSERT_TRUE(ThreatAtRunEnds(c.x, c.y)) << c.name << ": Black has no threat at a run end";
-        Board[c.x][c.y] = Empty;
-        const int got = EvaluateCell(c.x, c.y, White);
-        EXPECT_EQ(c.expected, got) << c.name << ": cell (" << c.x << "," << c.y << ") worth " << c.unvetoed
-                                   << " without the threat: expected " << c.expected << ", got " << got;
-    }
 }
 
 // How many times NextRandom has run since the generator's start.

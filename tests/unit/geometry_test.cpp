@@ -1,4 +1,4 @@
-// Board geometry, presses, window sizes, screen fit and snapping.
+// Board geometry, presses, and which fixed sizes a screen takes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,7 +6,6 @@
 #include "rules/board.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
-#include "view/screen_snap.h"
 #include "view/window_size.h"
 
 // Cells are multiples of 6 in the largest multiple of 116 that fits, centred; the bar keeps 20 pixels.
@@ -64,32 +63,10 @@ TEST(Geometry, PressesToIntersections) {
     }
 }
 
-// A size out of range is taken as the nearest one; a size fits a screen from 2 pixels above its outer
-// height with the bar, whether the bar is shown or not.
-TEST(WindowSize, OutOfRangeSizesAndScreenFit) {
-    options.statusBar = 1;
-    EXPECT_EQ(354, WindowSizeFor(-1).width) << "size -1, taken as Tiny: width";
-    EXPECT_EQ(818, WindowSizeFor(9).width) << "size 9, taken as Huge: width";
-    EXPECT_EQ(876, WindowSizeFor(9).height) << "size 9, taken as Huge, with the bar: height";
+// A fixed size fits a screen from 2 pixels above its outer height with the bar, whether the bar is shown
+// or not. Snapping to the screen's edges is checked on a real window (window_geometry_test.cpp).
+TEST(WindowSize, FitsFromTwoPixelsAboveItsHeightWithTheBar) {
     options.statusBar = 0;
-    EXPECT_EQ(856, WindowSizeFor(4).height) << "Huge without the bar: height";
     EXPECT_TRUE(SizeFitsScreenHeight(1, 530)) << "Small, bar hidden, on a screen 530 high";
     EXPECT_FALSE(SizeFitsScreenHeight(1, 529)) << "Small, bar hidden, on a screen 529 high";
-    EXPECT_FALSE(SizeFitsScreenHeight(9, 877)) << "size 9, taken as Huge, on a screen 877 high";
-}
-
-// An edge less than 5 pixels from the screen's lands on it, the start edge first.
-TEST(ScreenSnap, EdgesWithinFourPixelsSnapStartFirst) {
-    const struct { const char* what; int32_t start, end, screen, expected; } cases[] = {
-        {"start 4 right of the screen's", 4, 358, 1024, 0},
-        {"start 5 right of the screen's", 5, 359, 1024, 5},
-        {"start 4 left of the screen's", -4, 350, 1024, 0},
-        {"end 4 left of the screen's last pixel", 665, 1019, 1024, 670},
-        {"end 5 left of the screen's last pixel", 664, 1018, 1024, 664},
-        {"end 4 past the screen's last pixel", 673, 1027, 1024, 670},
-        {"both edges near: the start wins", 2, 1022, 1024, 0},
-        {"the widest window", INT32_MIN, INT32_MAX, 1024, INT32_MIN},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.expected, SnapToEdge(c.start, c.end, c.screen)) << c.what << ": new start";
 }

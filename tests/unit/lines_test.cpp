@@ -7,15 +7,13 @@
 #include "rules/lines.h"
 
 // Exactly five stones in a line, found in direction order; FindFive moves (x, y) to the five's first stone.
-struct FiveCase {
+const struct {
     const char* name;
     const char* position;
     int x, y;
     int direction;  // 0: no five
     int firstX, firstY;
-};
-
-const FiveCase kFiveCases[] = {
+} kFiveCases[] = {
     {"five along the row", "B 1,10 2,10 3,10 4,10 5,10", 3, 10, 1, 1, 10},
     {"four is no five", "B 1,1 2,1 3,1 4,1", 4, 1, 0, 4, 1},
     {"six is no five, and x, y stay", "B 4,10 5,10 6,10 7,10 8,10 9,10", 6, 10, 0, 6, 10},
@@ -30,7 +28,7 @@ const FiveCase kFiveCases[] = {
 };
 
 TEST(FindFive, FindsExactlyFiveAndItsFirstStone) {
-    for (const FiveCase& c : kFiveCases) {
+    for (const auto& c : kFiveCases) {
         SetPosition(c.position);
         int32_t x = c.x;
         int32_t y = c.y;
@@ -42,15 +40,13 @@ TEST(FindFive, FindsExactlyFiveAndItsFirstStone) {
 }
 
 // Two open threes through the cell for the side to move; the trial stone is taken away again.
-struct DoubleThreeCase {
+const struct {
     const char* name;
     const char* position;
     int x, y;
     int sideToMove;
     bool doubleThree;
-};
-
-const DoubleThreeCase kDoubleThreeCases[] = {
+} kDoubleThreeCases[] = {
     {"two open threes", "B 8,10 9,10 10,8 10,9", 10, 10, Black, true},
     {"a single open three", "B 8,10 9,10", 10, 10, Black, false},
     {"the row three is closed", "B 8,10 9,10 10,8 10,9 W 11,10", 10, 10, Black, false},
@@ -68,7 +64,7 @@ const DoubleThreeCase kDoubleThreeCases[] = {
 };
 
 TEST(IsDoubleThree, AnswersForTheSideToMoveAndRestoresTheCell) {
-    for (const DoubleThreeCase& c : kDoubleThreeCases) {
+    for (const auto& c : kDoubleThreeCases) {
         SetPosition(c.position);
         Phase = c.sideToMove;
         const std::string before = BoardSnapshot();
