@@ -54,8 +54,8 @@ TEST(WinHighlight, BlinksTheFiveAndEndsShown) {
         for (int32_t k = 0; k < 5; k++) {
             const int32_t x = 10 - k;
             const int32_t y = 3 + k;
-            const std::string where =
-                "Phase " + std::to_string(Phase) + ", cell (" + std::to_string(x) + "," + std::to_string(y) + ")";
+            const std::string cell = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+            const std::string where = "Phase " + std::to_string(Phase) + ", cell " + cell;
             EXPECT_EQ(shown, Board[x][y]) << where << ": the stone shown";
             ExpectSameRect(CellRect(x, y), platformRecord.invalidated[k], where + ": repaint");
         }

@@ -1,20 +1,26 @@
 // A game killed at any moment of its exit leaves a whole settings file: the old options or the new ones.
 // This program starts itself as the game with Sound on stored, turns Sound off, closes the window and kills
-// the game at a series of moments. In the game, putting the new file in place is held up before and after
-// by replacing the import under the platform's replace, so the kills land inside the save.
+// the game at a series of moments. In the game, the save's write and its replace are held up by replacing
+// the imports under the platform's file operations, so the kills land inside the save: a save that
+// truncated the file in place would be caught with it empty.
 #include "game_window.h"
 #include "settings/settings_bytes.h"
 #include "settings/settings_file.h"
 
 static const char kReadyEvent[] = "KivranoKillTestReady";
 static const char kSavingEvent[] = "KivranoKillTestSaving";
-static const DWORD kStepDelay = 80;  // milliseconds the game waits before and after the replace
+static const DWORD kStepDelay = 80;  // milliseconds each step of the save is held up in the game
 
-// The game's side: the save's replace, held up.
+// The game's side: the save's write and its replace, held up.
 static HANDLE saving;
+static decltype(&WriteFile) realWriteFile;
 static decltype(&MoveFileExA) realMoveFileExA;
-static BOOL WINAPI SlowMoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
+static BOOL WINAPI SlowWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED at) {
     SetEvent(saving);
+    Sleep(kStepDelay);
+    return realWriteFile(file, data, size, written, at);
+}
+static BOOL WINAPI SlowMoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
     Sleep(kStepDelay);
     BOOL moved = realMoveFileExA(from, to, flags);
     Sleep(kStepDelay);
@@ -23,7 +29,9 @@ static BOOL WINAPI SlowMoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
 static int RunGameWithSlowSave() {
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
     // Through void*: the system's functions, by name, with their own types.
+    realWriteFile = (decltype(&WriteFile))(void*)GetProcAddress(kernel32, "WriteFile");
     realMoveFileExA = (decltype(&MoveFileExA))(void*)GetProcAddress(kernel32, "MoveFileExA");
+    if (!ReplaceImport("WriteFile", (void*)SlowWriteFile)) return 2;
     if (!ReplaceImport("MoveFileExA", (void*)SlowMoveFileExA)) return 2;
     saving = OpenEventA(EVENT_MODIFY_STATE, FALSE, kSavingEvent);
     HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, kReadyEvent);
@@ -59,7 +67,8 @@ static const int kBeforeTheSave = -1;
 static const int kNoKill = -2;
 
 // One run of the game from the old file: started, Sound turned off, closed, and killed that many
-// milliseconds after its save began replacing the file (or before the save, or not at all). Gives what the file holds.
+// milliseconds after its save began writing (or before the save, or not at all). Gives what
+// the file then holds.
 static const char* RunAndKill(int killAfter) {
     HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     DWORD written = 0;
@@ -104,8 +113,8 @@ int main(int argc, char** argv) {
 
     const char* held = RunAndKill(kBeforeTheSave);
     ok(strcmp(held, "old") == 0, "killed before the save: expected the old file, got %s", held);
-    // The replace is held up 2 x 80 ms: the kills reach from before it to past its end.
-    for (int killAfter = 0; killAfter <= 200; killAfter += 40) {
+    // The save is held up 3 x 80 ms: the kills reach from its start to past its end.
+    for (int killAfter = 0; killAfter <= 280; killAfter += 40) {
         held = RunAndKill(killAfter);
         printf("killed %d ms into the save: the file holds %s\n", killAfter, held);
         ok(strcmp(held, "old") == 0 || strcmp(held, "new") == 0,
