@@ -1,10 +1,34 @@
-// Five detection and the double-three rule along the lines of the board.
+// Bridged runs, five detection and the double-three rule along the lines of the board.
 // Positions are written as in position.h: "B" or "W", then the stones' x,y.
 #include <gtest/gtest.h>
 
 #include "position.h"
 #include "rules/double_three.h"
 #include "rules/lines.h"
+
+// The bridged run through the stone at (x, y) along the row, with its open ends: two readings, one
+// bridging a gap past each end. Solid runs and the rest are checked through the AI's worked examples.
+const struct {
+    const char* name;
+    const char* position;
+    int x, y;
+    int length, openEnds;
+} kBridgedRunCases[] = {
+    {"closed on both sides: no reading", "B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 0, 0},
+    {"the backward reading decides", "B 7,10 8,10 9,10 W 10,10", 7, 10, 3, 1},
+    {"only one gap per reading", "B 6,10 8,10 10,10", 8, 10, 2, 2},
+    {"a tie takes the forward reading", "B 7,10 8,10 W 10,10", 7, 10, 2, 1},
+    {"two empty cells are not bridged", "B 6,10 7,10 10,10", 6, 10, 2, 2},
+};
+
+TEST(GappedRunLength, BridgesOneGapPerReading) {
+    for (const auto& c : kBridgedRunCases) {
+        SetPosition(c.position);
+        int32_t openEnds = -1;
+        EXPECT_EQ(c.length, GappedRunLength(c.x, c.y, 1, openEnds)) << c.name << ": length";
+        EXPECT_EQ(c.openEnds, openEnds) << c.name << ": open ends";
+    }
+}
 
 // Exactly five stones in a line, found in direction order; FindFive moves (x, y) to the five's first stone.
 const struct {
