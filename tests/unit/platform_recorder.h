@@ -22,7 +22,6 @@ struct PlatformRecord {
     int32_t boardInvalidations = 0;
     std::vector<std::string> soundsPlayed;
     std::map<std::string, std::vector<uint8_t>> files;
-    std::vector<std::string> filesWritten;
     std::vector<std::string> filesDeleted;
     // Every write, replace and delete in order: "write Kivrano.ini.new",
     // "replace Kivrano.ini by Kivrano.ini.new", "delete Kivrano.ini.new".
@@ -36,9 +35,3 @@ struct PlatformRecord {
 extern PlatformRecord platformRecord;
 
 void ResetPlatformRecord();
-
-inline bool operator==(const CellPosition& a, const CellPosition& b) { return a.x == b.x && a.y == b.y; }
-
-inline bool operator==(const PixelRect& a, const PixelRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}

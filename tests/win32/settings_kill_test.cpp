@@ -1,8 +1,8 @@
 // A game killed at any moment of its exit leaves a whole settings file: the old options or the new ones.
-// This program starts itself as the game with Man, Fast and a Small window stored, turns Sound off, closes
-// the window and kills the game at a series of moments. In the game, each step of the save (writing the new
-// file, flushing it, putting it in place) is held up by replacing the imports under the platform's file
-// operations, so the kills land inside the save.
+// This program starts itself as the game with Sound on stored, turns Sound off, closes the window and kills
+// the game at a series of moments. In the game, the save's write and its replace are held up by replacing
+// the imports under the platform's file operations, so the kills land inside the save: a save that
+// truncated the file in place would be caught with it empty.
 #include "game_window.h"
 #include "settings/settings_bytes.h"
 #include "settings/settings_file.h"
@@ -11,19 +11,14 @@ static const char kReadyEvent[] = "KivranoKillTestReady";
 static const char kSavingEvent[] = "KivranoKillTestSaving";
 static const DWORD kStepDelay = 80;  // milliseconds each step of the save is held up in the game
 
-// The game's side: the save's system calls, each held up before it runs.
+// The game's side: the save's write and its replace, held up.
 static HANDLE saving;
 static decltype(&WriteFile) realWriteFile;
-static decltype(&FlushFileBuffers) realFlushFileBuffers;
 static decltype(&MoveFileExA) realMoveFileExA;
 static BOOL WINAPI SlowWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED at) {
     SetEvent(saving);
     Sleep(kStepDelay);
     return realWriteFile(file, data, size, written, at);
-}
-static BOOL WINAPI SlowFlushFileBuffers(HANDLE file) {
-    Sleep(kStepDelay);
-    return realFlushFileBuffers(file);
 }
 static BOOL WINAPI SlowMoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
     Sleep(kStepDelay);
@@ -35,12 +30,9 @@ static int RunGameWithSlowSave() {
     HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
     // Through void*: the system's functions, by name, with their own types.
     realWriteFile = (decltype(&WriteFile))(void*)GetProcAddress(kernel32, "WriteFile");
-    realFlushFileBuffers = (decltype(&FlushFileBuffers))(void*)GetProcAddress(kernel32, "FlushFileBuffers");
     realMoveFileExA = (decltype(&MoveFileExA))(void*)GetProcAddress(kernel32, "MoveFileExA");
-    if (!ReplaceImport("WriteFile", (void*)SlowWriteFile) ||
-        !ReplaceImport("FlushFileBuffers", (void*)SlowFlushFileBuffers) ||
-        !ReplaceImport("MoveFileExA", (void*)SlowMoveFileExA))
-        return 2;
+    if (!ReplaceImport("WriteFile", (void*)SlowWriteFile)) return 2;
+    if (!ReplaceImport("MoveFileExA", (void*)SlowMoveFileExA)) return 2;
     saving = OpenEventA(EVENT_MODIFY_STATE, FALSE, kSavingEvent);
     HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, kReadyEvent);
     if (StartProgram(GetModuleHandleA(NULL), SW_SHOWNORMAL) == NULL) return 3;
@@ -48,15 +40,16 @@ static int RunGameWithSlowSave() {
     return RunMessageLoop();
 }
 
-// The test's side.
-static void WriteSettings(const BYTE bytes[kSettingsFileSize]) {
-    HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    DWORD written = 0;
-    WriteFile(file, bytes, kSettingsFileSize, &written, NULL);
-    CloseHandle(file);
-}
-// "old", "new", or what else the file holds.
-static const char* FileHolds(const BYTE oldBytes[kSettingsFileSize], const BYTE newBytes[kSettingsFileSize]) {
+// The test's side. Man, Fast, double three allowed, Sound on, a Small window at (100, 50); the new file
+// has Sound off.
+static const Options kStored = {0, 2, 1, 0, 1, 0, 1, 1, 1, 100, 50, 1, 528};
+static BYTE oldBytes[kSettingsFileSize];
+static BYTE newBytes[kSettingsFileSize];
+static HANDLE ready;
+static HANDLE savingStarted;
+
+// "old", "new", or what else the settings file holds.
+static const char* FileHolds() {
     static char other[64];
     BYTE bytes[64];
     DWORD size = 0;
@@ -70,16 +63,21 @@ static const char* FileHolds(const BYTE oldBytes[kSettingsFileSize], const BYTE 
     return other;
 }
 
-static const int kBeforeTheSave = -1, kNoKill = -2;
+static const int kBeforeTheSave = -1;
+static const int kNoKill = -2;
 
-// One run of the game: started, Sound turned off, closed, and killed that many milliseconds after its save
-// began writing (or at once, or not at all). Gives what the settings file then holds.
-static const char* RunAndKill(int killAfter, const BYTE oldBytes[kSettingsFileSize],
-                              const BYTE newBytes[kSettingsFileSize], HANDLE ready, HANDLE savingStarted) {
-    WriteSettings(oldBytes);
+// One run of the game from the old file: started, Sound turned off, closed, and killed that many
+// milliseconds after its save began writing (or before the save, or not at all). Gives what
+// the file then holds.
+static const char* RunAndKill(int killAfter) {
+    HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    DWORD written = 0;
+    WriteFile(file, oldBytes, kSettingsFileSize, &written, NULL);
+    CloseHandle(file);
     ResetEvent(ready);
     ResetEvent(savingStarted);
-    char self[MAX_PATH], commandLine[MAX_PATH + 32];
+    char self[MAX_PATH];
+    char commandLine[MAX_PATH + 32];
     GetModuleFileNameA(NULL, self, sizeof self);
     snprintf(commandLine, sizeof commandLine, "\"%s\" --slow-save-game", self);
     STARTUPINFOA startup = {};
@@ -95,7 +93,7 @@ static const char* RunAndKill(int killAfter, const BYTE oldBytes[kSettingsFileSi
         if (killAfter >= 0 && WaitForSingleObject(savingStarted, 10000) == WAIT_OBJECT_0) Sleep(killAfter);
         if (killAfter != kNoKill) TerminateProcess(game.hProcess, 9);
         WaitForSingleObject(game.hProcess, 30000);
-        held = FileHolds(oldBytes, newBytes);
+        held = FileHolds();
     }
     TerminateProcess(game.hProcess, 9);
     WaitForSingleObject(game.hProcess, 30000);
@@ -106,46 +104,25 @@ static const char* RunAndKill(int killAfter, const BYTE oldBytes[kSettingsFileSi
 
 int main(int argc, char** argv) {
     if (argc > 1 && strcmp(argv[1], "--slow-save-game") == 0) return RunGameWithSlowSave();
-
-    // Man, Fast, double three allowed, Sound on, a Small window at (100, 50); the new file has Sound off.
-    const Options stored = {0, 2, 1, 0, 1, 0, 1, 1, 1, 100, 50, 1, 528};
-    Options silent = stored;
+    Options silent = kStored;
     silent.sound = 0;
-    BYTE oldBytes[kSettingsFileSize], newBytes[kSettingsFileSize];
-    EncodeSettings(stored, oldBytes);
+    EncodeSettings(kStored, oldBytes);
     EncodeSettings(silent, newBytes);
-    HANDLE ready = CreateEventA(NULL, TRUE, FALSE, kReadyEvent);
-    HANDLE savingStarted = CreateEventA(NULL, TRUE, FALSE, kSavingEvent);
+    ready = CreateEventA(NULL, TRUE, FALSE, kReadyEvent);
+    savingStarted = CreateEventA(NULL, TRUE, FALSE, kSavingEvent);
 
-    // The save is held up about 4 x 80 ms: the kills reach from before it to after it.
-    const struct { const char* what; int killAfter; const char* expected; } runs[] = {
-        {"killed before the save", kBeforeTheSave, "old"},
-        {"killed as the new file is created", 0, "old"},
-        {"killed 60 ms into the save", 60, NULL},
-        {"killed 120 ms into the save", 120, NULL},
-        {"killed 180 ms into the save", 180, NULL},
-        {"killed 240 ms into the save", 240, NULL},
-        {"killed 300 ms into the save", 300, NULL},
-        {"killed 360 ms into the save", 360, NULL},
-        {"not killed", kNoKill, "new"},
-    };
-    int oldCount = 0, newCount = 0;
-    for (const auto& run : runs) {
-        const char* held = RunAndKill(run.killAfter, oldBytes, newBytes, ready, savingStarted);
-        printf("%s: the file holds %s\n", run.what, held);
-        oldCount += strcmp(held, "old") == 0;
-        newCount += strcmp(held, "new") == 0;
-        if (run.expected)
-            ok(strcmp(held, run.expected) == 0, "%s: expected the %s file, got %s", run.what, run.expected,
-               held);
-        else
-            ok(strcmp(held, "old") == 0 || strcmp(held, "new") == 0,
-               "%s: expected the old or the new file, got %s", run.what, held);
+    const char* held = RunAndKill(kBeforeTheSave);
+    ok(strcmp(held, "old") == 0, "killed before the save: expected the old file, got %s", held);
+    // The save is held up 3 x 80 ms: the kills reach from its start to past its end.
+    for (int killAfter = 0; killAfter <= 280; killAfter += 40) {
+        held = RunAndKill(killAfter);
+        printf("killed %d ms into the save: the file holds %s\n", killAfter, held);
+        ok(strcmp(held, "old") == 0 || strcmp(held, "new") == 0,
+           "killed %d ms into the save: expected the old or the new file, got %s", killAfter, held);
     }
+    held = RunAndKill(kNoKill);
+    ok(strcmp(held, "new") == 0, "not killed: expected the new file, got %s", held);
     ok(GetFileAttributesA(kNewSettingsFileName) == INVALID_FILE_ATTRIBUTES,
-       "after the run not killed: expected no new file left beside the settings file");
-    printf("%d runs left the old file, %d the new one\n", oldCount, newCount);
-    CloseHandle(ready);
-    CloseHandle(savingStarted);
+       "not killed: expected no new file left beside the settings file");
     return CheckSummary("settings_kill");
 }
