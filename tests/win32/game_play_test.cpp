@@ -48,16 +48,11 @@ static Action Menu(int item) {
 // The window repaints what was invalidated.
 static Action Paint() { return {"Paint()", [](HWND window) { UpdateWindow(window); }}; }
 // Messages run until the timer ticks once: the computer's reply or one step of the five's blinking.
-static Action ReplyTick() {
-    return {"ReplyTick()", [](HWND window) {
-        ok(RunUntilTick(window, IDT_COMPUTER_REPLY), "ReplyTick(): expected the reply timer to tick in 3 s");
-    }};
+static Action TimerTick(const char* name, UINT_PTR timer) {
+    return {name, [=](HWND window) { ok(RunUntilTick(window, timer), "%s: expected a tick in 3 s", name); }};
 }
-static Action BlinkTick() {
-    return {"BlinkTick()", [](HWND window) {
-        ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT), "BlinkTick(): expected the blink timer to tick in 3 s");
-    }};
-}
+static Action ReplyTick() { return TimerTick("ReplyTick()", IDT_COMPUTER_REPLY); }
+static Action BlinkTick() { return TimerTick("BlinkTick()", IDT_WIN_HIGHLIGHT); }
 // Black to move with four down column 10 and White's stones apart; the click on (10, 14) makes five.
 static Action PlayFive() {
     return {"PlayFive()", [](HWND window) {
