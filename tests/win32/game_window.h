@@ -20,6 +20,7 @@
 #include "view/board_geometry.h"
 #include "view/marker.h"
 #include "view/status_bar_win32.h"
+#include "paint_canvas.h"
 #include "win32_check.h"
 
 inline HWND StartGame() {
@@ -154,11 +155,8 @@ inline HWND StartFreshGame() {
     ok(ReplaceImport("MessageBeep", (void*)RecordBeep), "expected the program to import MessageBeep");
     ok(ReplaceImport("PlaySoundA", (void*)RecordSound), "expected the program to import PlaySoundA");
     for (const char* name : {"board.img", "black.img", "white.img", "putstone.wav", "clear.wav",
-                             "finish.wav"}) {
-        char path[MAX_PATH];
-        snprintf(path, sizeof path, "Z:%s/assets/%s", getenv("KIVRANO_SOURCE_DIR"), name);
-        ok(CopyFileA(path, name, FALSE), "expected to copy %s", path);
-    }
+                             "finish.wav"})
+        ok(CopyAsset(name), "expected to copy assets/%s", name);
     DeleteFileA("Kivrano.ini");
     return StartGame();
 }

@@ -3,6 +3,7 @@
 #include "app/win_main.cpp"
 
 #include "game_window.h"
+#include "settings/settings_bytes.h"
 
 #include <string>
 #include <vector>
@@ -13,21 +14,6 @@ static const int kHeight[5] = {412, 528, 644, 760, 876};
 static bool Fits(int size) { return kHeight[size] <= GetSystemMetrics(SM_CYSCREEN); }
 static bool FileThere() { return GetFileAttributesA(kIni) != INVALID_FILE_ATTRIBUTES; }
 
-// A settings file: the header 1, 46 and the nine options a byte each, then windowX, windowY, the size record
-// and windowHeight as decimal texts, each written NUL-ended over the last into its own 11 bytes.
-static void SettingsBytes(unsigned char out[55], const Options& o) {
-    unsigned char record[11] = {1, 46};
-    const int32_t bytes[9] = {o.level, o.computerColour, o.gameMode, o.speed, o.allowDoubleThree,
-                              o.continuousPlay, o.markPrevious, o.sound, o.statusBar};
-    for (int i = 0; i < 9; i++) record[2 + i] = (unsigned char)bytes[i];
-    memcpy(out, record, 11);
-    const int32_t values[4] = {o.windowX, o.windowY, o.sizeIndex, o.windowHeight};
-    for (int i = 0; i < 4; i++) {
-        char text[16];
-        memcpy(record, text, snprintf(text, sizeof text, "%d", values[i]) + 1);
-        memcpy(out + 11 * (i + 1), record, 11);
-    }
-}
 // Writes the 55 bytes dated long ago, or reads up to 64 and their date; gives the count moved.
 static const FILETIME kLongAgo = {0x2A4E0000, 0x01C07385};
 static FILETIME stamp;
@@ -41,37 +27,40 @@ static DWORD FileBytes(bool write, unsigned char bytes[64]) {
     return done;
 }
 
+// The default options in the given game mode, stored with the window at (windowX, windowY), the size
+// record (0..4, or a Free window's width) and windowHeight.
+static Options Stored(int32_t gameMode, int32_t windowX, int32_t windowY, int32_t sizeRecord,
+                      int32_t windowHeight) {
+    Options o = kDefaultOptions;
+    o.gameMode = gameMode;
+    o.windowX = windowX;
+    o.windowY = windowY;
+    o.sizeIndex = sizeRecord;
+    o.windowHeight = windowHeight;
+    return o;
+}
+static const std::vector<int> kDefaultChecked = {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND,
+                                                 IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON, IDM_COLOR_BLACK};
+
 // Stored files (none, or valid ones; a wrong header is the settings file test's) and what they start: the
 // menu items checked and grayed besides the sizes (those follow the screen), the status bar's two texts.
 static const struct {
     const char* what;
     bool stored;
-    Options o;  // sizeIndex: the stored size record, 0..4 or a Free window's width
+    Options options;
     std::vector<int> checked, grayed;
     const char *turnText, *modeText;  // NULL: not looked at
 } kStarts[] = {
-    {"no settings file", false, kDefaultOptions,
-     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
-      IDM_COLOR_BLACK},
-     {IDM_UNDO, IDM_REDO}, "Your turn", "Computer vs Person"},
-    {"Free stored", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
-     .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 40, .windowY = 30,
-     .sizeIndex = 700, .windowHeight = 500},
-     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
-      IDM_COLOR_BLACK},
-     {IDM_UNDO, IDM_REDO}, NULL, NULL},
-    {"gameMode 2 stored", true, {.level = 1, .computerColour = 2, .gameMode = 2, .speed = 1,
-     .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 60,
-     .windowY = 40, .sizeIndex = 2, .windowHeight = 644},
+    {"no settings file", false, kDefaultOptions, kDefaultChecked, {IDM_UNDO, IDM_REDO}, "Your turn",
+     "Computer vs Person"},
+    {"Free stored", true, Stored(kComputerVsPerson, 40, 30, 700, 500), kDefaultChecked, {IDM_UNDO, IDM_REDO},
+     NULL, NULL},
+    {"gameMode 2 stored", true, Stored(kPersonVsPerson, 60, 40, 2, 644),
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO, IDM_LEVEL_MAN, IDM_LEVEL_GOD, IDM_COLOR_BLACK, IDM_COLOR_WHITE}, "Black's turn",
      "Person vs Person"},
-    {"Huge stored", true, {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
-     .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = 20, .windowY = 20,
-     .sizeIndex = 4, .windowHeight = 876},
-     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
-      IDM_COLOR_BLACK},
-     {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    {"Huge stored", true, Stored(kComputerVsPerson, 20, 20, 4, 876), kDefaultChecked, {IDM_UNDO, IDM_REDO},
+     NULL, NULL},
     {"other options stored", true, {.level = 0, .computerColour = 1, .gameMode = 1, .speed = 0,
      .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0, .windowX = 30,
      .windowY = 20, .sizeIndex = 1, .windowHeight = 508},
@@ -88,7 +77,7 @@ static bool Contains(const std::vector<int>& items, int item) {
 // byte only if something changed.
 static void StartsAsStored() {
     for (const auto& row : kStarts) {
-        const Options& o = row.o;
+        const Options& o = row.options;
         const bool free = o.sizeIndex > 4;
         if (row.stored && o.sizeIndex == 4 && Fits(4)) {
             skip("%s: the screen fits Huge (%d pixels high), so the fall back to Tiny cannot be seen",
@@ -98,7 +87,7 @@ static void StartsAsStored() {
         char step[48];
         snprintf(step, sizeof step, "started with %s", row.what);
         unsigned char bytes[64], written[64], got[64];
-        SettingsBytes(bytes, o);
+        EncodeSettings(o, bytes);
         DeleteFileA(kIni);
         if (row.stored) FileBytes(true, bytes);
         HWND window = StartGame();
@@ -142,7 +131,7 @@ static void StartsAsStored() {
         saved.windowY = r.top;
         saved.sizeIndex = free ? width : size;
         saved.windowHeight = r.bottom - r.top;
-        SettingsBytes(written, saved);
+        EncodeSettings(saved, written);
         ok(FileBytes(false, got) == 55, "%s: settings file expected 55 bytes after Exit", step);
         for (int i = 0; i < 55; i++)
             if (got[i] != written[i]) {
@@ -153,28 +142,6 @@ static void StartsAsStored() {
         ok(!CompareFileTime(&stamp, &kLongAgo) == unchanged, "%s: settings file expected %s at Exit",
            step, unchanged ? "left alone" : "written");
     }
-}
-
-// The menu as text: "caption=IDM_NAME", "-" for a separator, "caption[...]" for a popup.
-static int MenuText(HMENU menu, char* out) {
-    int n = 0;
-    for (int i = 0; i < GetMenuItemCount(menu); i++) {
-        if (i) out[n++] = '|';
-        n += GetMenuStringA(menu, i, out + n, 64, MF_BYPOSITION);
-        HMENU sub = GetSubMenu(menu, i);
-        UINT id = GetMenuItemID(menu, i);
-        if (sub) {
-            out[n++] = '[';
-            n += MenuText(sub, out + n);
-            out[n++] = ']';
-        } else if (id != 0) {
-            n += sprintf(out + n, "=%s", ItemName(id));
-        } else {
-            out[n++] = '-';
-        }
-    }
-    out[n] = 0;
-    return n;
 }
 
 // A dialog template's header or one control, as the program's resources hold it.
@@ -276,35 +243,7 @@ static void Dialogs() {
     }
 }
 
-// The menu and the icon as loaded (their language: tests/shipped; the dialogs' texts on screen: game_play).
-static void MenuAndIcon() {
-    static const char kMenu[] =
-        "&Game[&New Game=IDM_NEW_GAME|-|&Undo=IDM_UNDO|&Redo=IDM_REDO|-|E&xit=IDM_EXIT]|"
-        "&Options[Play &Level[&Man=IDM_LEVEL_MAN|&God=IDM_LEVEL_GOD]|"
-        "&Game Speed[&Fast=IDM_SPEED_FAST|&Slow=IDM_SPEED_SLOW]|&Enable 3X3=IDM_ENABLE_3X3|-|"
-        "Screen Si&ze[&Tiny=IDM_SIZE_TINY|&Small=IDM_SIZE_SMALL|&Medium=IDM_SIZE_MEDIUM|"
-        "&Large=IDM_SIZE_LARGE|&Huge=IDM_SIZE_HUGE|-|&Free=IDM_SIZE_FREE]|"
-        "Con&tinuous Play=IDM_CONTINUOUS_PLAY|"
-        "&Mark Previous Stone=IDM_MARK_PREVIOUS|&Sound=IDM_SOUND|-|Status &Bar=IDM_STATUS_BAR|-|"
-        "C&omputer vs Person=IDM_COMPUTER_VS_PERSON|"
-        "Your &Color[&Black=IDM_COLOR_BLACK|&White=IDM_COLOR_WHITE]]|"
-        "&Help[&Contents=IDM_HELP_CONTENTS|-|&About Kivrano...=IDM_ABOUT]";
-    HMODULE module = GetModuleHandleA(NULL);
-    static char menu[4096];
-    MenuText(LoadMenuA(module, "Kivrano"), menu);
-    ok(strcmp(menu, kMenu) == 0, "menu expected\n%s\ngot\n%s", kMenu, menu);
-    HRSRC group = FindResourceA(module, "Kivrano", RT_GROUP_ICON);
-    const BYTE* icon = group ? (const BYTE*)LockResource(LoadResource(module, group)) : NULL;
-    ok(icon != NULL, "expected the icon group Kivrano");
-    if (!icon) return;
-    ok(icon[4] == 1, "icon: images expected 1, got %d", icon[4]);
-    ok(icon[6] == 32, "icon: width expected 32, got %d", icon[6]);
-    ok(icon[7] == 32, "icon: height expected 32, got %d", icon[7]);
-    ok(icon[8] == 16, "icon: colours expected 16, got %d", icon[8]);
-}
-
 int main() {
-    MenuAndIcon();
     Dialogs();
     StartsAsStored();
     return CheckSummary("startup");
