@@ -1,4 +1,4 @@
-// Board geometry, presses, and which fixed sizes a screen takes.
+// Board geometry, presses, which fixed sizes a screen takes, and the status bar's texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -6,6 +6,7 @@
 #include "rules/board.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
+#include "view/status_text.h"
 #include "view/window_size.h"
 
 // Cells are multiples of 6 in the largest multiple of 116 that fits, centred; the bar keeps 20 pixels.
@@ -69,4 +70,31 @@ TEST(WindowSize, FitsFromTwoPixelsAboveItsHeightWithTheBar) {
     options.statusBar = 0;
     EXPECT_TRUE(SizeFitsScreenHeight(1, 530)) << "Small, bar hidden, on a screen 530 high";
     EXPECT_FALSE(SizeFitsScreenHeight(1, 529)) << "Small, bar hidden, on a screen 529 high";
+}
+
+// The status bar's texts for each side in each mode: whose turn, who won, and the mode.
+const struct {
+    const char* name;
+    int32_t gameMode, computerColour;
+    int32_t side;  // the Phase for the turn text, the winner for the result text
+    const char *turn, *result, *mode;
+} kStatusTextCases[] = {
+    {"the computer White, White's side", kComputerVsPerson, White, White,
+     "Computer's turn", "Computer win !", "Computer vs Person"},
+    {"the computer Black, White's side", kComputerVsPerson, Black, White,
+     "Your turn", "You win !", "Computer vs Person"},
+    {"two people, White's side", kPersonVsPerson, White, White,
+     "White's turn", "White win !", "Person vs Person"},
+    {"two people, Black's side", kPersonVsPerson, White, Black,
+     "Black's turn", "Black win !", "Person vs Person"},
+};
+
+TEST(StatusText, TextsForEachSideAndMode) {
+    for (const auto& c : kStatusTextCases) {
+        EXPECT_STREQ(c.turn, kStatusText[TurnTextIndex(c.gameMode, c.computerColour, c.side)])
+            << c.name << ": turn text";
+        EXPECT_STREQ(c.result, kStatusText[ResultTextIndex(c.gameMode, c.computerColour, c.side)])
+            << c.name << ": result text";
+        EXPECT_STREQ(c.mode, kStatusText[ModeTextIndex(c.gameMode)]) << c.name << ": mode text";
+    }
 }

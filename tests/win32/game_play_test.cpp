@@ -187,6 +187,23 @@ static void SoundAndMarkerOff(HWND window) {
          EmptyBoard("Your turn", "clear.wav"));
 }
 
+// Level and speed are pairs of choices: the chosen item is checked, its partner not, and the option follows.
+static void LevelAndSpeed(HWND window) {
+    const struct { int item, partner; const int32_t* option; int32_t value; } kChoices[] = {
+        {IDM_LEVEL_MAN, IDM_LEVEL_GOD, &options.level, 0},
+        {IDM_LEVEL_GOD, IDM_LEVEL_MAN, &options.level, 1},
+        {IDM_SPEED_FAST, IDM_SPEED_SLOW, &options.speed, 0},
+        {IDM_SPEED_SLOW, IDM_SPEED_FAST, &options.speed, 1},
+    };
+    for (const auto& c : kChoices) {
+        const std::string step = std::string("after Menu(") + ItemName(c.item) + ")";
+        Command(window, c.item);
+        ExpectItem(window, step.c_str(), c.item, true, false);
+        ExpectItem(window, step.c_str(), c.partner, false, false);
+        ok(*c.option == c.value, "%s: option expected %d, got %d", step.c_str(), c.value, (int)*c.option);
+    }
+}
+
 // Sizes keep the corner and check only their item; Free adds 2 pixels and a frame; the bar takes 20 pixels.
 static void SizesAndStatusBar(HWND window) {
     static const struct { int item, width, height, checkedSize; bool bar; } kSteps[] = {
@@ -442,6 +459,7 @@ int main() {
     AfterTheFive(window);
     FullBoardRestarts(window);
     SoundAndMarkerOff(window);
+    LevelAndSpeed(window);
     if (GetSystemMetrics(SM_CYSCREEN) >= 646) {
         SizesAndStatusBar(window);
         SnapsToScreenEdges(window);
