@@ -15,7 +15,6 @@ const struct { const char* name; int32_t Options::*field; } kFields[] = {{"level
     {"markPrevious", &Options::markPrevious}, {"sound", &Options::sound}, {"statusBar", &Options::statusBar},
     {"windowX", &Options::windowX}, {"windowY", &Options::windowY}, {"sizeIndex", &Options::sizeIndex},
     {"windowHeight", &Options::windowHeight}};
-const int kFirstOnOff = 4, kLastOnOff = 8;  // allowDoubleThree .. statusBar, file bytes 6..10
 
 // The defaults (written out, so a changed default shows) with a window.
 Options Stored(int32_t x, int32_t y, int32_t sizeRecord, int32_t height) {
@@ -35,6 +34,16 @@ std::string Differences(const Options& expected, const Options& got) {
             text += std::string(f.name) + " expected " + std::to_string(expected.*f.field) + ", got " +
                     std::to_string(got.*f.field) + "; ";
     return text;
+}
+
+// The first byte of a file that differs, with expected and got; empty when the files are equal.
+std::string ByteDifference(const Bytes& expected, const Bytes& got) {
+    if (got.size() != expected.size()) return "size expected 55, got " + std::to_string(got.size());
+    for (size_t i = 0; i < expected.size(); i++)
+        if (got[i] != expected[i])
+            return "byte " + std::to_string(i) + " expected " + std::to_string(expected[i]) + ", got " +
+                   std::to_string(got[i]);
+    return "";
 }
 
 // Records byte for byte (a whole default file is checked on Windows): the four texts at 11-byte steps,
@@ -93,16 +102,22 @@ TEST(SettingsBytes, ExitComparison) {
     }
 }
 
-// Start-up from stored values: in range (a Free width, a negative position) they load exactly, a table option
-// one past either end of its range takes its default; the board gets its ring, and exit writes what loaded.
+// Start-up from stored values: in range (a Free width, a negative position) they load exactly, any on/off
+// byte but 0 as 1, a table option one past either end of its range as its default; the board gets its ring.
+// An exit with the window where it was rewrites only a file with a value that fell back; one with the window
+// moved writes the values loaded (on/off options as 1).
 TEST(SettingsFile, StoredValuesLoadOrFallBackToDefaults) {
-    const struct { const char* what; Options stored, loaded; } rows[] = {
+    const struct { const char* what; Options stored, loaded; bool rewritten; } rows[] = {
         {"all in range, Free 700 x 480 at -40,50", {0, 1, 2, 0, 1, 1, 0, 0, 0, -40, 50, 700, 480},
-         {0, 1, 2, 0, 1, 1, 0, 0, 0, -40, 50, 700, 480}},
+         {0, 1, 2, 0, 1, 1, 0, 0, 0, -40, 50, 700, 480}, false},
+        {"each on/off option stored as 2", {1, 2, 1, 1, 2, 2, 2, 2, 2, 100, 50, 2, 644},
+         {1, 2, 1, 1, 1, 1, 1, 1, 1, 100, 50, 2, 644}, false},
+        {"each on/off option stored as 255", {1, 2, 1, 1, 255, 255, 255, 255, 255, 100, 50, 2, 644},
+         {1, 2, 1, 1, 1, 1, 1, 1, 1, 100, 50, 2, 644}, false},
         {"each table option one above its range", {2, 3, 3, 2, 1, 1, 0, 0, 0, -40, 50, 5, 480},
-         {1, 2, 1, 1, 1, 1, 0, 0, 0, -40, 50, 5, 480}},
+         {1, 2, 1, 1, 1, 1, 0, 0, 0, -40, 50, 5, 480}, true},
         {"each table option one below its range", {-1, 0, 0, -1, 0, 0, 1, 1, 1, 100, 50, -1, 644},
-         {1, 2, 1, 1, 0, 0, 1, 1, 1, 100, 50, 2, 644}},
+         {1, 2, 1, 1, 0, 0, 1, 1, 1, 100, 50, 2, 644}, true},
     };
     for (const auto& row : rows) {
         ResetPlatformRecord();
@@ -113,9 +128,17 @@ TEST(SettingsFile, StoredValuesLoadOrFallBackToDefaults) {
         EXPECT_TRUE(Board[0][0] == Wall) << row.what << ": Board[0][0] expected Wall";
         EXPECT_EQ("", Differences(row.loaded, options)) << row.what << ": loaded";
         EXPECT_TRUE(platformRecord.fileSteps.empty()) << row.what << ": expected no file deleted";
-        SaveSettings(options.windowX, options.windowY, options.sizeIndex, options.windowHeight);
-        EXPECT_TRUE(FileOf(row.loaded) == platformRecord.files[kSettingsFileName])
-            << row.what << ": expected the loaded values written at exit";
+        const Options& o = options;
+        SaveSettings(o.windowX, o.windowY, o.sizeIndex, o.windowHeight);
+        const Bytes& file = platformRecord.files[kSettingsFileName];
+        EXPECT_EQ("", ByteDifference(FileOf(row.rewritten ? row.loaded : row.stored), file))
+            << row.what << ": exit with the window where it was, expected the file "
+            << (row.rewritten ? "rewritten" : "kept");
+        Options moved = row.loaded;
+        moved.windowX++;
+        SaveSettings(moved.windowX, o.windowY, o.sizeIndex, o.windowHeight);
+        EXPECT_EQ("", ByteDifference(FileOf(moved), file))
+            << row.what << ": exit with the window moved, expected the loaded values written";
     }
 }
 
@@ -151,7 +174,8 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
     const Options defaults = Stored(INT32_MIN, INT32_MIN, 2, 0);
     for (const auto& c : cases) {
         ResetPlatformRecord();
-        Bytes& file = platformRecord.files[kSettingsFileName] = FileOf(old);
+        Bytes& file = platformRecord.files[kSettingsFileName];
+        file = FileOf(old);
         if (c.start == kWithNewFileLeft) platformRecord.files[kNewSettingsFileName] = Bytes(20, 0x77);
         if (c.start == kHeld) platformRecord.heldFiles.insert(kSettingsFileName);
         if (c.start == kHeader147) file[1] = 47;
@@ -168,31 +192,9 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         options.speed = exit.speed;
         SaveSettings(exit.windowX, exit.windowY, exit.sizeIndex, exit.windowHeight);
         EXPECT_EQ(c.steps, platformRecord.fileSteps) << c.what << ": steps";
-        EXPECT_TRUE(FileOf(c.file == NewFile ? changed : old) == platformRecord.files[kSettingsFileName])
+        const Bytes& after = platformRecord.files[kSettingsFileName];  // the file at start-up may be gone
+        EXPECT_EQ("", ByteDifference(FileOf(c.file == NewFile ? changed : old), after))
             << c.what << ": expected the " << (c.file == NewFile ? "new" : "old") << " file";
         EXPECT_EQ(0u, platformRecord.files.count(kNewSettingsFileName)) << c.what << ": a new file left";
     }
-}
-
-// A stored 2 or 255 in each on/off option loads as 1; a file that says nothing else new is left as it is,
-// and the next write, after the window moved, stores 1.
-TEST(SettingsFile, OnOffOptionsReadAnyByteButZeroAsOn) {
-    for (int f = kFirstOnOff; f <= kLastOnOff; f++)
-        for (uint8_t byte : {2, 255}) {
-            Options stored = Stored(100, 50, 2, 644);
-            stored.*kFields[f].field = 0;
-            Bytes file = FileOf(stored);
-            file[2 + f] = byte;  // the nine option bytes follow the two header bytes
-            Options expected = stored;
-            expected.*kFields[f].field = 1;
-            ResetPlatformRecord();
-            platformRecord.files[kSettingsFileName] = file;
-            LoadSettings();
-            EXPECT_EQ("", Differences(expected, options)) << kFields[f].name << " stored as " << (int)byte;
-            SaveSettings(100, 50, 2, 644);
-            EXPECT_EQ(file, platformRecord.files[kSettingsFileName]) << kFields[f].name << ": expected kept";
-            SaveSettings(101, 50, 2, 644);
-            const uint8_t written = platformRecord.files[kSettingsFileName][2 + f];
-            EXPECT_EQ(1, written) << kFields[f].name << " stored as " << (int)byte << ": next write";
-        }
 }
