@@ -161,7 +161,6 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         Outcome file;
     } cases[] = {
         {"changed", kWhole, kNoFault, true, {write, replace}, NewFile},
-        {"unchanged", kWhole, kNoFault, false, {}, OldFile},
         {"unchanged, new file left by a crash", kWithNewFileLeft, kNoFault, false, {removeNew}, OldFile},
         {"changed, new file left by a crash", kWithNewFileLeft, kNoFault, true, {write, replace}, NewFile},
         {"the write fails", kWhole, kWriteFails, true, {write, removeNew}, OldFile},
