@@ -2,5 +2,5 @@
 # files, a damaged header and a short file.
 kivrano_fuzzer(settings_fuzzer
     SOURCES tests/fuzz/settings_fuzzer.cpp settings/settings_bytes.cpp settings/settings_file.cpp
-            settings/options.cpp
+            settings/options.cpp tests/unit/platform_recorder.cpp
     CORPUS tests/fuzz/corpus/settings)

@@ -18,7 +18,7 @@ struct BitmapShape {
     int32_t width = 4, height = 4;  // negative height: rows stored top-down
     uint16_t bitCount = 8;
     uint32_t clrUsed = 0, sizeImage = 0, infoSize = 40;  // clrUsed 0: 2^bitCount entries up to 8 bits
-    uint32_t compression = 0;  // RLE: the bits are sizeImage bytes; bit fields: masks at 40..52 of the header
+    uint32_t compression = 0;  // RLE: the bits are sizeImage bytes; bit fields: masks at 40..52
 };
 
 inline void PutLittle(std::vector<uint8_t>& bytes, size_t offset, uint32_t value, int size) {

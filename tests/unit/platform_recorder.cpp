@@ -55,7 +55,6 @@ bool ReplaceFileNamed(const char* fileName, const char* replacement) {
 }
 
 void DeleteFileNamed(const char* fileName) {
-    platformRecord.filesDeleted.push_back(fileName);
     platformRecord.fileSteps.push_back(std::string("delete ") + fileName);
     if (!Held(fileName)) platformRecord.files.erase(fileName);
 }

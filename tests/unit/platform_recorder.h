@@ -22,7 +22,6 @@ struct PlatformRecord {
     int32_t boardInvalidations = 0;
     std::vector<std::string> soundsPlayed;
     std::map<std::string, std::vector<uint8_t>> files;
-    std::vector<std::string> filesDeleted;
     // Every write, replace and delete in order: "write Kivrano.ini.new",
     // "replace Kivrano.ini by Kivrano.ini.new", "delete Kivrano.ini.new".
     std::vector<std::string> fileSteps;
