@@ -1,19 +1,28 @@
 #!/bin/bash
-# The Wine rig for the Win32 tests: a private Xvfb display and one fresh
-# WINEPREFIX per test run.
+# The Wine rig for the Win32 tests: a private Xvfb display with a window
+# manager (openbox, so that windows get a frame, focus and activation as on
+# a desktop) and one fresh WINEPREFIX per test run.
 #
-#   wine-rig.sh start DIR [WIDTHxHEIGHT]   start Xvfb, create the prefix in DIR
+#   wine-rig.sh start DIR [WIDTHxHEIGHT]   start the display, create the
+#                                          prefix in DIR (64-bit programs)
+#   wine-rig.sh start32 DIR [WIDTHxHEIGHT] the same for 32-bit programs: the
+#                                          i386 Wine under qemu, set up by
+#                                          scripts/setup-wine32.sh, and a
+#                                          copy of its ready prefix
 #   wine-rig.sh run DIR PROGRAM [ARGS...]  run a Windows program in a fresh
 #                                          working directory under DIR
-#   wine-rig.sh env DIR                    print the environment to use the rig
-#   wine-rig.sh stop DIR                   stop wineserver and Xvfb
+#   wine-rig.sh env DIR                    print the environment to use the
+#                                          rig; $WINE is the loader to run
+#   wine-rig.sh stop DIR                   stop wineserver, openbox and Xvfb
 #
-# Every process the rig starts is stopped by its own id (Xvfb) or by
-# `wineserver -k` for this prefix, never by name. Output of Xvfb, wineboot
-# and wineserver goes to files in DIR, never to a pipe a harness waits on.
+# Every process the rig starts is stopped by its own id (Xvfb, openbox) or
+# by `wineserver -k` for this prefix, never by name. Output of Xvfb,
+# openbox, wineboot and wineserver goes to files in DIR, never to a pipe a
+# harness waits on.
 set -u
-WINE=/usr/lib/wine/wine64
+WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
+I386=${KIVRANO_I386_ROOT:-/opt/kivrano-i386}
 
 command=${1:-}
 dir=${2:-}
@@ -25,14 +34,43 @@ rig_env() {
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export WINEDEBUG=-all
     export WINEARCH=win64
+    if [ -e "$dir/i386" ]; then
+        export WINE="$I386/usr/lib/wine/wine-qemu"
+        # The 64-bit wineserver maps the i386 builtin DLLs by their paths.
+        export WINEDLLPATH="$I386/usr/lib/i386-linux-gnu/wine"
+    else
+        export WINE=$WINE64
+    fi
+}
+
+# A copy of the ready 32-bit prefix: the folders of system DLLs, which Wine
+# only reads, as hard links; everything Wine may write as real copies.
+copy_prefix() {
+    local from=$1 to=$2 entry
+    mkdir -p "$to/drive_c/windows"
+    cp -a "$from"/*.reg "$from"/.update-timestamp "$from"/dosdevices "$to/"
+    for entry in "$from"/drive_c/*; do
+        [ "$entry" = "$from/drive_c/windows" ] || cp -a "$entry" "$to/drive_c/"
+    done
+    for entry in "$from"/drive_c/windows/*; do
+        case ${entry##*/} in
+            system32 | syswow64 | winsxs) cp -al "$entry" "$to/drive_c/windows/" ;;
+            *) cp -a "$entry" "$to/drive_c/windows/" ;;
+        esac
+    done
 }
 
 case "$command" in
-start)
+start | start32)
     screen=${3:-1024x768}
     "$0" stop "$dir" >/dev/null 2>&1
     rm -rf "$dir"
     mkdir -p "$dir"
+    if [ "$command" = start32 ]; then
+        "$(dirname "$0")/../../scripts/setup-wine32.sh" || exit 1
+        touch "$dir/i386"
+        copy_prefix "$I386/prefix-template" "$dir/prefix"
+    fi
     # -displayfd picks a free display number and writes it to fd 3.
     setsid Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 </dev/null &
@@ -44,8 +82,18 @@ start)
     [ -s "$dir/display" ] || { echo "Xvfb did not start:"; cat "$dir/xvfb.log"; exit 1; }
     sed -i 's/[^0-9]//g' "$dir/display"
     rig_env
-    # Create the prefix once, then keep wineserver running for the tests.
-    "$WINE" wineboot -i >"$dir/wineboot.log" 2>&1 </dev/null
+    setsid openbox --sm-disable >"$dir/openbox.log" 2>&1 </dev/null &
+    echo $! >"$dir/openbox.pid"
+    # Ready once it names itself the window manager on the root window.
+    for _ in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+        { echo "openbox did not start:"; cat "$dir/openbox.log"; exit 1; }
+    # Create the prefix once (or bring the copy up), then keep wineserver
+    # running for the tests.
+    "$WINE64" wineboot -i >"$dir/wineboot.log" 2>&1 </dev/null
     "$WINESERVER" -w
     setsid "$WINESERVER" -p >"$dir/wineserver.log" 2>&1 </dev/null
     echo "wine rig ready: display :$(cat "$dir/display"), prefix $WINEPREFIX"
@@ -66,11 +114,16 @@ run)
     ;;
 env)
     rig_env
-    echo "export DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX WINEDLLOVERRIDES=\"$WINEDLLOVERRIDES\" WINEDEBUG=$WINEDEBUG"
+    echo "export DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX WINEDLLOVERRIDES=\"$WINEDLLOVERRIDES\" WINEDEBUG=$WINEDEBUG WINE=$WINE"
+    if [ -e "$dir/i386" ]; then echo "export WINEDLLPATH=$WINEDLLPATH"; fi
     ;;
 stop)
     if [ -d "$dir/prefix" ]; then
         WINEPREFIX="$dir/prefix" "$WINESERVER" -k >/dev/null 2>&1
+    fi
+    if [ -s "$dir/openbox.pid" ]; then
+        kill "$(cat "$dir/openbox.pid")" 2>/dev/null
+        rm -f "$dir/openbox.pid"
     fi
     if [ -s "$dir/xvfb.pid" ]; then
         kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
