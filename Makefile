@@ -5,7 +5,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test fuzz fuzz-bitmap bench bench-paint screenshot dist clean
+.PHONY: all setup build run run32 test fuzz fuzz-bitmap bench bench-paint screenshot dist clean
 
 all: build
 
@@ -62,6 +62,10 @@ screenshot: build
 
 run: build
 	@scripts/run-game.sh $(WIN64)
+
+# The shipped 32-bit game itself, under Debian's i386 Wine in qemu.
+run32: build
+	@scripts/run-game.sh $(WIN32)
 
 # The zip a Windows player downloads.
 dist: build

@@ -11,6 +11,8 @@
 #                                          copy of its ready prefix
 #   wine-rig.sh run DIR PROGRAM [ARGS...]  run a Windows program in a fresh
 #                                          working directory under DIR
+#   wine-rig.sh pipe DIR PROGRAM [ARGS...] the same, talking through the
+#                                          caller's standard input and output
 #   wine-rig.sh env DIR                    print the environment to use the
 #                                          rig; $WINE is the loader to run
 #   wine-rig.sh stop DIR                   stop wineserver, openbox and Xvfb
@@ -96,6 +98,11 @@ start | start32)
     "$WINE64" wineboot -i >"$dir/wineboot.log" 2>&1 </dev/null
     "$WINESERVER" -w
     setsid "$WINESERVER" -p >"$dir/wineserver.log" 2>&1 </dev/null
+    if [ -e "$dir/i386" ]; then
+        # The first 32-bit program starts Wine's services along with it; here
+        # they start with a program whose output is a file.
+        "$WINE" cmd /c exit >"$dir/first32.log" 2>&1 </dev/null
+    fi
     echo "wine rig ready: display :$(cat "$dir/display"), prefix $WINEPREFIX"
     ;;
 run)
@@ -111,6 +118,14 @@ run)
     status=$?
     cat "$work/output.txt"
     exit $status
+    ;;
+pipe)
+    shift 2
+    [ -s "$dir/display" ] || { echo "the wine rig is not started in $dir" >&2; exit 1; }
+    rig_env
+    work=$(mktemp -d "$dir/run.XXXXXX")
+    cd "$work" || exit 1
+    exec "$WINE" "$@"
     ;;
 env)
     rig_env
