@@ -71,7 +71,8 @@ int main() {
     };
     for (const auto& c : moves) {
         MoveWindow(window, c.left, c.top, c.width, h, TRUE);
-        PumpMessages();
+        // A window manager confirms each move later, and the snap answers it again: let them settle.
+        PumpMessagesFor(300);
         RECT r;
         GetWindowRect(window, &r);
         ok(r.left == c.expectedLeft && r.top == c.expectedTop && r.right - r.left == c.width,
