@@ -25,8 +25,11 @@ build: setup
 	cmake --build $(WIN64) -j $(JOBS)
 	cmake --build $(NATIVE) -j $(JOBS)
 
+# Ends with the list of the shipped 32-bit programs that ran, from the log.
 test: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+	@echo "Shipped 32-bit programs run (times, program):"
+	@grep -ho '^32-bit: [^ ]*' $(NATIVE)/Testing/Temporary/LastTest.log | sort | uniq -c
 
 # A longer run of every fuzzer, FUZZ_SECONDS each; what it finds joins the
 # fuzzer's corpus in the build tree, and a crashing input is kept beside it.

@@ -37,7 +37,7 @@ for name in board.img black.img white.img putstone.wav clear.wav finish.wav; do
 done
 
 export WINEPREFIX="$root/build/wine-prefix"
-if i686-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386'; then
+if x86_64-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386'; then
     "$root/scripts/setup-wine32.sh" || exit 1
     export WINEPREFIX="$root/build/wine-prefix-32"
     export WINEDLLPATH="$i386/usr/lib/i386-linux-gnu/wine"

@@ -21,6 +21,11 @@ play=$(mktemp -d "$rig_dir/play.XXXXXX")
 cp "$assets"/board.img "$assets"/black.img "$assets"/white.img \
    "$assets"/putstone.wav "$assets"/clear.wav "$assets"/finish.wav "$play/"
 cp "$exe" "$play/Kivrano.exe"
+format=$(x86_64-w64-mingw32-objdump -f "$exe" | grep -o 'file format.*')
+case $format in
+    *pei-i386) echo "32-bit: $exe ($format) under qemu-i386" ;;
+    *) echo "64-bit: $exe ($format)" ;;
+esac
 cd "$play" || exit 1
 "$WINE" Kivrano.exe >"$play/game.log" 2>&1 </dev/null &
 game=$!

@@ -45,6 +45,13 @@ rig_env() {
     fi
 }
 
+# Names a 32-bit program as it starts, so that a test log shows what ran.
+announce() {
+    if [ -e "$dir/i386" ]; then
+        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386"
+    fi
+}
+
 # A copy of the ready 32-bit prefix: the folders of system DLLs, which Wine
 # only reads, as hard links; everything Wine may write as real copies.
 copy_prefix() {
@@ -112,6 +119,7 @@ run)
     work=$(mktemp -d "$dir/run.XXXXXX")
     cd "$work" || exit 1
     export KIVRANO_TEST_DIR="$work"
+    announce "$1"
     # Wine's service processes (explorer, services) may start with this
     # program and outlive it: they inherit a file, never the caller's pipe.
     "$WINE" "$@" </dev/null >"$work/output.txt" 2>&1
@@ -125,6 +133,7 @@ pipe)
     rig_env
     work=$(mktemp -d "$dir/run.XXXXXX")
     cd "$work" || exit 1
+    announce "$1" >&2
     exec "$WINE" "$@"
     ;;
 env)
