@@ -29,11 +29,12 @@ if(KIVRANO_WIN32_DIR)
     set_tests_properties(shipped.e2e.play_as_user PROPERTIES
         FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 180)
 
-    file(GLOB conversations CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano/conversations/*.txt)
+    set(pbrain_sources ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano)
+    file(GLOB conversations CONFIGURE_DEPENDS ${pbrain_sources}/conversations/*.txt)
     foreach(conversation ${conversations})
         get_filename_component(name ${conversation} NAME_WE)
         add_test(NAME shipped.pbrain.${name}
-                 COMMAND ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano/converse.sh ${shipped}/brain32.sh ${conversation})
+                 COMMAND ${pbrain_sources}/converse.sh ${shipped}/brain32.sh ${conversation})
         set_tests_properties(shipped.pbrain.${name} PROPERTIES
             FIXTURES_REQUIRED wine32 TIMEOUT 120
             ENVIRONMENT "KIVRANO_RIG_DIR=${rig32_dir};KIVRANO_BRAIN_EXE=${engine}")
