@@ -5,7 +5,7 @@ WIN32 := build/win32
 WIN64 := build/win64
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test fuzz fuzz-bitmap bench bench-paint screenshot dist clean
+.PHONY: all setup build run run32 test fuzz fuzz-bitmap bench bench-paint screenshot dist clean
 
 all: build
 
@@ -25,8 +25,11 @@ build: setup
 	cmake --build $(WIN64) -j $(JOBS)
 	cmake --build $(NATIVE) -j $(JOBS)
 
+# Ends with the list of the shipped 32-bit programs that ran, from the log.
 test: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+	@echo "Shipped 32-bit programs run (times, program):"
+	@grep -ho '^32-bit: [^ ]*' $(NATIVE)/Testing/Temporary/LastTest.log | sort | uniq -c
 
 # A longer run of every fuzzer, FUZZ_SECONDS each; what it finds joins the
 # fuzzer's corpus in the build tree, and a crashing input is kept beside it.
@@ -66,6 +69,10 @@ run: setup
 	$(call configure,$(WIN64),-DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release)
 	cmake --build $(WIN64) -j $(JOBS) --target Kivrano
 	@scripts/run-game.sh $(WIN64)
+
+# The shipped 32-bit game itself, under Debian's i386 Wine in qemu.
+run32: build
+	@scripts/run-game.sh $(WIN32)
 
 # The zip a Windows player downloads.
 dist: build

@@ -1,12 +1,16 @@
 #!/bin/bash
-# Starts the game under wine64 in build/play, a folder that holds its
-# images and sounds and keeps its settings file "Kivrano.ini" from one run
-# to the next. Wine keeps its own files in build/wine-prefix.
+# Starts the game under Wine in build/play, a folder that holds its images
+# and sounds and keeps its settings file "Kivrano.ini" from one run to the
+# next. A 64-bit build runs under wine64, with Wine's own files in
+# build/wine-prefix; the 32-bit build (what ships) runs under Debian's i386
+# Wine in qemu (scripts/setup-wine32.sh), in build/wine-prefix-32, a copy
+# of that set-up's ready prefix.
 #
 # Without a display (DISPLAY unset) the game runs on a private virtual
-# display (Xvfb) started here; this says so, and says how to look at it.
-# Everything started here is stopped here when the game ends or on Ctrl+C:
-# Xvfb by its process id, Wine by `wineserver -k` for this prefix only.
+# display (Xvfb) with a window manager (openbox), started here; this says
+# so, and says how to look at it. Everything started here is stopped here
+# when the game ends or on Ctrl+C: Xvfb and openbox by their process ids,
+# Wine by `wineserver -k` for this prefix only.
 set -u
 build=${1:-build/win64}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +18,7 @@ case $build in /*) ;; *) build="$root/$build" ;; esac
 exe="$build/app/Kivrano.exe"
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
+i386=${KIVRANO_I386_ROOT:-/opt/kivrano-i386}
 
 if [ ! -f "$exe" ]; then
     echo "Kivrano.exe is not built in $build; 'make run' builds it."
@@ -33,13 +38,28 @@ for name in $asset_files; do
 done
 
 export WINEPREFIX="$root/build/wine-prefix"
+if x86_64-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386'; then
+    "$root/scripts/setup-wine32.sh" || exit 1
+    export WINEPREFIX="$root/build/wine-prefix-32"
+    export WINEDLLPATH="$i386/usr/lib/i386-linux-gnu/wine"
+    WINE="$i386/usr/lib/wine/wine-qemu"
+    if [ ! -e "$WINEPREFIX/system.reg" ]; then
+        rm -rf "$WINEPREFIX"
+        cp -a "$i386/prefix-template" "$WINEPREFIX"
+    fi
+fi
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 xvfb_pid=""
+openbox_pid=""
 cleanup() {
     "$WINESERVER" -k >/dev/null 2>&1
+    if [ -n "$openbox_pid" ]; then
+        kill "$openbox_pid" 2>/dev/null
+        wait "$openbox_pid" 2>/dev/null
+    fi
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null
         wait "$xvfb_pid" 2>/dev/null
@@ -68,6 +88,15 @@ if [ -z "${DISPLAY:-}" ]; then
     DISPLAY=":$(tr -dc '0-9' <"$fifo_dir/display")"
     export DISPLAY
     rm -rf "$fifo_dir"
+    # A window manager gives the game its frame, the keyboard focus and
+    # activation, as on a desktop.
+    setsid openbox --sm-disable >/dev/null 2>&1 </dev/null &
+    openbox_pid=$!
+    # Ready once it names itself the window manager on the root window.
+    for _ in $(seq 1 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
     echo "Virtual display $DISPLAY. To see the game:"
     echo "    import -display $DISPLAY -window root kivrano.png"
     echo "Stop it with Ctrl+C."

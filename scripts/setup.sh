@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine64 xvfb xdotool x11-utils imagemagick fonts-nanum zip unzip icoutils
+    openbox qemu-user-static
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -21,3 +22,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get update -q
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+# The shipped 32-bit exes run under qemu with Debian's i386 Wine, kept
+# machine-wide like an installed package.
+"$(dirname "$0")/setup-wine32.sh"

@@ -1,6 +1,8 @@
-# Checks on what we ship: the 32-bit exes cannot run here, so their
-# headers, imports and resources are read instead, and the zip is built
-# twice and compared.
+# Checks on what we ship. The 32-bit exes' headers, imports and resources
+# are read, and the zip is built twice and compared; then the exes run
+# themselves, on a rig of their own: Debian's i386 Wine under qemu
+# (tests/win32/wine-rig.sh start32), with the end-to-end game, the brain's
+# conversations and the Win32 test programs built for i686.
 set(KIVRANO_WIN32_DIR "" CACHE PATH "The win32 build whose programs are shipped")
 if(KIVRANO_WIN32_DIR)
     set(shipped ${PROJECT_SOURCE_DIR}/tests/shipped)
@@ -12,4 +14,40 @@ if(KIVRANO_WIN32_DIR)
     add_test(NAME shipped.engine_exe COMMAND ${shipped}/check-exe.sh ${engine} console)
     add_test(NAME shipped.dist_zip COMMAND ${shipped}/check-dist.sh ${KIVRANO_WIN32_DIR})
     set_tests_properties(shipped.dist_zip PROPERTIES RESOURCE_LOCK dist)
+
+    set(rig ${PROJECT_SOURCE_DIR}/tests/win32/wine-rig.sh)
+    set(rig32_dir ${CMAKE_BINARY_DIR}/wine-rig32)
+    # Sets up the i386 Wine first if this machine lacks it (minutes, once).
+    add_test(NAME wine_rig32_start COMMAND ${rig} start32 ${rig32_dir})
+    set_tests_properties(wine_rig32_start PROPERTIES FIXTURES_SETUP wine32 TIMEOUT 900)
+    add_test(NAME wine_rig32_stop COMMAND ${rig} stop ${rig32_dir})
+    set_tests_properties(wine_rig32_stop PROPERTIES FIXTURES_CLEANUP wine32)
+
+    add_test(NAME shipped.e2e.play_as_user
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig32_dir} ${game}
+                     ${PROJECT_SOURCE_DIR}/assets ${CMAKE_BINARY_DIR}/e2e-game-32.png
+                     ${KIVRANO_ASSET_FILES})
+    set_tests_properties(shipped.e2e.play_as_user PROPERTIES
+        FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 180)
+
+    set(pbrain_sources ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano)
+    file(GLOB conversations CONFIGURE_DEPENDS ${pbrain_sources}/conversations/*.txt)
+    foreach(conversation ${conversations})
+        get_filename_component(name ${conversation} NAME_WE)
+        add_test(NAME shipped.pbrain.${name}
+                 COMMAND ${pbrain_sources}/converse.sh ${shipped}/brain32.sh ${conversation})
+        set_tests_properties(shipped.pbrain.${name} PROPERTIES
+            FIXTURES_REQUIRED wine32 TIMEOUT 120
+            ENVIRONMENT "KIVRANO_RIG_DIR=${rig32_dir};KIVRANO_BRAIN_EXE=${engine}")
+    endforeach()
+
+    file(GLOB win32_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*_test.cpp)
+    foreach(source ${win32_tests})
+        get_filename_component(name ${source} NAME_WE)
+        add_test(NAME shipped.win32.${name}
+                 COMMAND ${rig} run ${rig32_dir} ${KIVRANO_WIN32_DIR}/tests/win32/${name}.exe)
+        set_tests_properties(shipped.win32.${name} PROPERTIES
+            FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 300 SKIP_RETURN_CODE 77
+            ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    endforeach()
 endif()

@@ -1,8 +1,11 @@
 #!/bin/bash
-# Plays Kivrano as a user would: the built game started under wine64 in a
-# folder holding only its images and sounds, real mouse clicks on the X
-# display, screenshots read at the intersections, the window closed, and
-# the settings file it wrote read byte by byte.
+# Plays Kivrano as a user would: the built game started on the Wine rig
+# (64-bit or 32-bit, as the rig was started) in a folder holding only its
+# images and sounds, real mouse clicks and keys on the X display with its
+# window manager, screenshots read at the intersections, the double-three
+# warning opened and closed twice (Esc, then a click on its OK button), the
+# window closed with Alt+F4 through the window manager, and the settings
+# file it wrote read byte by byte.
 #   play-as-user.sh RIG_DIR KIVRANO_EXE ASSETS_DIR SCREENSHOT_OUT ASSET_FILE...
 set -u
 rig_dir=$1
@@ -18,8 +21,13 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 play=$(mktemp -d "$rig_dir/play.XXXXXX")
 for name in "$@"; do cp "$assets/$name" "$play/"; done
 cp "$exe" "$play/Kivrano.exe"
+format=$(x86_64-w64-mingw32-objdump -f "$exe" | grep -o 'file format.*')
+case $format in
+    *pei-i386) echo "32-bit: $exe ($format) under qemu-i386" ;;
+    *) echo "64-bit: $exe ($format)" ;;
+esac
 cd "$play" || exit 1
-/usr/lib/wine/wine64 Kivrano.exe >"$play/game.log" 2>&1 </dev/null &
+"$WINE" Kivrano.exe >"$play/game.log" 2>&1 </dev/null &
 game=$!
 trap 'kill $game 2>/dev/null' EXIT
 
@@ -34,6 +42,30 @@ done
 sleep 1.5
 
 shot() { import -display "$DISPLAY" -window root "$1"; }
+# The X window's position on the screen and its size, as "x y width height"
+# (xwininfo counts the window manager's frame in; xdotool may not).
+placement() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+                            /^  Width/ { w = $NF } /^  Height/ { h = $NF } END { print x, y, w, h }'
+}
+# Waits up to 5 s for a visible window titled exactly $1 and prints its id.
+find_window() {
+    local found
+    for _ in $(seq 1 50); do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# Waits up to 5 s for the window $1 to go.
+window_gone() {
+    for _ in $(seq 1 50); do
+        xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+        sleep 0.1
+    done
+    return 1
+}
 # "r g b" of one screen pixel.
 pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
@@ -44,7 +76,7 @@ brightness() { local r g b; read -r r g b <<<"$(pixel "$@")"; echo $(((r + g + b
 # starts. A Medium window has a 580-pixel-wide client area, 30-pixel cells
 # and the board at the client's corner, so the grid point of (x, y) is
 # 5 + (x - 1) * 30 + 15 pixels in from it.
-eval "$(xdotool getwindowgeometry --shell "$window")"   # X, Y, WIDTH, HEIGHT
+read -r X Y WIDTH HEIGHT <<<"$(placement "$window")"
 shot "$play/before.png"
 # The client area is 580 wide and centred in the window's frame; its top is
 # the first row below the caption and menu that shows the wooden board.
@@ -76,9 +108,68 @@ read -r ex ey <<<"$(centre 5 5)"
 empty=$(brightness "$play/after.png" $((ex + 8)) $((ey + 8)))
 [ "$empty" -gt 80 ] && [ "$empty" -lt 230 ] || fail "an empty point should show the board: brightness $empty"
 
-# Close the game as a user would, with Alt+F4.
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key --window "$window" alt+F4
+# The double-three warning, in a new game from the keyboard's menu (Alt+G,
+# N). Black's (6,6), (6,5), (7,6) and (4,7) draw the computer's replies
+# (7,7), (6,7), (8,7) and (9,7); then (5,6) would give Black two open
+# threes, the row (5,6)-(7,6) and the diagonal (4,7)-(6,5). The warning
+# opens over (11,10), which stays empty: a click that went through to the
+# board would place a stone there.
+xdotool windowactivate --sync "$window" 2>/dev/null
+xdotool key alt+g n
+sleep 1
+for move in "6 6" "6 5" "7 6" "4 7"; do
+    read -r px py <<<"$(centre $move)"
+    xdotool mousemove "$px" "$py" click 1
+    sleep 1.5
+done
+shot "$play/before-warning.png"
+read -r wx wy <<<"$(centre 9 7)"
+white=$(brightness "$play/before-warning.png" "$wx" "$wy")
+[ "$white" -gt 170 ] || fail "no white stone at (9, 7) before the warning: brightness $white"
+read -r ex ey <<<"$(centre 10 10)"
+empty=$(brightness "$play/before-warning.png" $((ex + 8)) $((ey + 8)))
+[ "$empty" -gt 80 ] && [ "$empty" -lt 230 ] || fail "the new game left (10, 10) taken: brightness $empty"
+read -r tx ty <<<"$(centre 5 6)"
+board_area="580x560+${client_x}+${client_y}"
+convert "$play/before-warning.png" -crop "$board_area" +repage "$play/board-before-warning.png"
+# The same board, pixel for pixel, after a warning was closed by $1.
+board_unchanged() {
+    shot "$play/after-$1.png"
+    convert "$play/after-$1.png" -crop "$board_area" +repage "$play/board-after-$1.png"
+    local differ
+    differ=$(compare -metric AE "$play/board-before-warning.png" "$play/board-after-$1.png" null: 2>&1)
+    [ "$differ" = 0 ] || fail "after the warning closed by $1, $differ board pixels changed"
+}
+
+# Opened by the refused click, it has the keyboard: Esc closes it.
+xdotool mousemove "$tx" "$ty" click 1
+if warning=$(find_window 'Warning 3X3 !'); then
+    focus=$(xdotool getwindowfocus)
+    [ "$focus" = "$warning" ] || fail "the warning does not have the keyboard focus (window $focus has)"
+    xdotool key Escape
+    window_gone "$warning" || fail "Esc did not close the warning"
+    board_unchanged esc
+else
+    fail "clicking (5, 6) opened no double-three warning"
+fi
+# Opened again, it closes with a click on OK, and the click reaches
+# nothing else. The dialog is 78 x 48 dialog units; OK's centre lies at
+# (39, 35) of them.
+xdotool mousemove "$tx" "$ty" click 1
+if warning=$(find_window 'Warning 3X3 !'); then
+    read -r dx dy dwidth dheight <<<"$(placement "$warning")"
+    xdotool mousemove $((dx + dwidth * 39 / 78)) $((dy + dheight * 35 / 48)) click 1
+    window_gone "$warning" || fail "a click on OK did not close the warning"
+    sleep 1
+    board_unchanged ok
+else
+    fail "clicking (5, 6) a second time opened no double-three warning"
+fi
+
+# Close the game as a user would, with Alt+F4, which the window manager
+# turns into a request to close the active window.
+xdotool windowactivate --sync "$window" 2>/dev/null
+xdotool key alt+F4
 for _ in $(seq 1 50); do
     kill -0 $game 2>/dev/null || break
     sleep 0.2

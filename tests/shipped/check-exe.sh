@@ -1,6 +1,6 @@
 #!/bin/bash
-# Checks a shipped 32-bit exe without running it (this machine cannot run
-# 32-bit code): PE32 for i386, the expected subsystem, and imports from the
+# Checks a shipped 32-bit exe's headers (tests/shipped.cmake also runs it):
+# PE32 for i386, the expected subsystem, and imports from the
 # DLLs that come with Windows only.
 #   check-exe.sh EXE gui|console
 set -u

@@ -241,7 +241,8 @@ static void SizesAndStatusBar(HWND window) {
 
 static void ExpectMoveLandsAt(HWND window, int left, int top, int wantLeft, int wantTop) {
     MoveWindow(window, left, top, 586, 644, TRUE);
-    PumpMessages();
+    // A window manager confirms each move later, and the snap answers it again: let them settle.
+    PumpMessagesFor(300);
     RECT r;
     GetWindowRect(window, &r);
     ok(r.left == wantLeft, "moved to (%d,%d): left expected %d, got %ld", left, top, wantLeft, r.left);

@@ -143,8 +143,12 @@ inline bool ReplaceImport(const char* function, void* replacement) {
             if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
             if (strcmp((char*)((IMAGE_IMPORT_BY_NAME*)(base + name->u1.AddressOfData))->Name, function) != 0)
                 continue;
-            return WriteProcessMemory(GetCurrentProcess(), &slot->u1.Function, &replacement,
-                                      sizeof replacement, NULL);
+            // Written in place, not by WriteProcessMemory: the 32-bit programs run under qemu, whose
+            // guest addresses are not the host's, and wineserver would write at the host's.
+            DWORD was;
+            if (!VirtualProtect(&slot->u1.Function, sizeof replacement, PAGE_READWRITE, &was)) return false;
+            slot->u1.Function = (ULONG_PTR)replacement;
+            return VirtualProtect(&slot->u1.Function, sizeof replacement, was, &was);
         }
     }
     return false;
