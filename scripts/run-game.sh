@@ -16,9 +16,7 @@ build=${1:-build/win64}
 root=$(cd "$(dirname "$0")/.." && pwd)
 case $build in /*) ;; *) build="$root/$build" ;; esac
 exe="$build/app/Kivrano.exe"
-WINE=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver
-i386=${KIVRANO_I386_ROOT:-/opt/kivrano-i386}
+. "$root/scripts/wine-desktop.sh"
 
 if [ ! -f "$exe" ]; then
     echo "Kivrano.exe is not built in $build; 'make run' builds it."
@@ -37,32 +35,23 @@ for name in $asset_files; do
     fi
 done
 
-export WINEPREFIX="$root/build/wine-prefix"
 if x86_64-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386'; then
     "$root/scripts/setup-wine32.sh" || exit 1
-    export WINEPREFIX="$root/build/wine-prefix-32"
-    export WINEDLLPATH="$i386/usr/lib/i386-linux-gnu/wine"
-    WINE="$i386/usr/lib/wine/wine-qemu"
+    use_wine "$root/build/wine-prefix-32" 32
     if [ ! -e "$WINEPREFIX/system.reg" ]; then
         rm -rf "$WINEPREFIX"
-        cp -a "$i386/prefix-template" "$WINEPREFIX"
+        copy_ready_prefix32 "$WINEPREFIX"
     fi
+else
+    use_wine "$root/build/wine-prefix" 64
 fi
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 
-xvfb_pid=""
-openbox_pid=""
+desktop=""
 cleanup() {
     "$WINESERVER" -k >/dev/null 2>&1
-    if [ -n "$openbox_pid" ]; then
-        kill "$openbox_pid" 2>/dev/null
-        wait "$openbox_pid" 2>/dev/null
-    fi
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
+    if [ -n "$desktop" ]; then
+        stop_desktop "$desktop"
+        rm -rf "$desktop"
     fi
 }
 trap cleanup EXIT
@@ -70,33 +59,8 @@ trap 'exit 130' INT TERM
 
 if [ -z "${DISPLAY:-}" ]; then
     echo "There is no display (DISPLAY is not set): the game runs on a virtual one."
-    fifo_dir=$(mktemp -d)
-    # -displayfd picks a free display number and writes it to fd 3.
-    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
-        3>"$fifo_dir/display" >"$fifo_dir/xvfb.log" 2>&1 </dev/null &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-        [ -s "$fifo_dir/display" ] && break
-        sleep 0.1
-    done
-    if [ ! -s "$fifo_dir/display" ]; then
-        echo "Xvfb did not start:"
-        cat "$fifo_dir/xvfb.log"
-        rm -rf "$fifo_dir"
-        exit 1
-    fi
-    DISPLAY=":$(tr -dc '0-9' <"$fifo_dir/display")"
-    export DISPLAY
-    rm -rf "$fifo_dir"
-    # A window manager gives the game its frame, the keyboard focus and
-    # activation, as on a desktop.
-    setsid openbox --sm-disable >/dev/null 2>&1 </dev/null &
-    openbox_pid=$!
-    # Ready once it names itself the window manager on the root window.
-    for _ in $(seq 1 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
+    desktop=$(mktemp -d)
+    start_desktop "$desktop" 1024x768 || exit 1
     echo "Virtual display $DISPLAY. To see the game:"
     echo "    import -display $DISPLAY -window root kivrano.png"
     echo "Stop it with Ctrl+C."

@@ -24,51 +24,16 @@
 # openbox, wineboot and wineserver goes to files in DIR, never to a pipe a
 # harness waits on.
 set -u
-WINE64=/usr/lib/wine/wine64
-WINESERVER=/usr/lib/wine/wineserver
-I386=${KIVRANO_I386_ROOT:-/opt/kivrano-i386}
+. "$(dirname "$0")/../../scripts/wine-desktop.sh"
 
 command=${1:-}
 dir=${2:-}
-[ -n "$command" ] && [ -n "$dir" ] || { echo "usage: $0 start|run|env|stop DIR ..." >&2; exit 2; }
+[ -n "$command" ] && [ -n "$dir" ] || { echo "usage: $0 start|start32|run|pipe|env|stop DIR ..." >&2; exit 2; }
 
+bits() { if [ -e "$dir/i386" ]; then echo 32; else echo 64; fi; }
 rig_env() {
     export DISPLAY=":$(cat "$dir/display")"
-    export WINEPREFIX="$dir/prefix"
-    export WINEDLLOVERRIDES="mscoree,mshtml="
-    export WINEDEBUG=-all
-    export WINEARCH=win64
-    if [ -e "$dir/i386" ]; then
-        export WINE="$I386/usr/lib/wine/wine-qemu"
-        # The 64-bit wineserver maps the i386 builtin DLLs by their paths.
-        export WINEDLLPATH="$I386/usr/lib/i386-linux-gnu/wine"
-    else
-        export WINE=$WINE64
-    fi
-}
-
-# Names a 32-bit program as it starts, so that a test log shows what ran.
-announce() {
-    if [ -e "$dir/i386" ]; then
-        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386"
-    fi
-}
-
-# A copy of the ready 32-bit prefix: the folders of system DLLs, which Wine
-# only reads, as hard links; everything Wine may write as real copies.
-copy_prefix() {
-    local from=$1 to=$2 entry
-    mkdir -p "$to/drive_c/windows"
-    cp -a "$from"/*.reg "$from"/.update-timestamp "$from"/dosdevices "$to/"
-    for entry in "$from"/drive_c/*; do
-        [ "$entry" = "$from/drive_c/windows" ] || cp -a "$entry" "$to/drive_c/"
-    done
-    for entry in "$from"/drive_c/windows/*; do
-        case ${entry##*/} in
-            system32 | syswow64 | winsxs) cp -al "$entry" "$to/drive_c/windows/" ;;
-            *) cp -a "$entry" "$to/drive_c/windows/" ;;
-        esac
-    done
+    use_wine "$dir/prefix" "$(bits)"
 }
 
 fail() {
@@ -94,35 +59,16 @@ start | start32)
     /*) ;;
     *) fail "DIR must be an absolute path, got '$dir'" ;;
     esac
-    screen=${3:-1024x768}
     "$0" stop "$dir" >/dev/null 2>&1
     rm -rf "$dir"
     mkdir -p "$dir" || fail "cannot create $dir"
     if [ "$command" = start32 ]; then
         "$(dirname "$0")/../../scripts/setup-wine32.sh" || fail "the 32-bit Wine could not be set up"
         touch "$dir/i386"
-        copy_prefix "$I386/prefix-template" "$dir/prefix"
+        copy_ready_prefix32 "$dir/prefix"
     fi
-    # -displayfd picks a free display number and writes it to fd 3.
-    setsid Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp \
-        3>"$dir/display" >"$dir/xvfb.log" 2>&1 </dev/null &
-    echo $! >"$dir/xvfb.pid"
-    for _ in $(seq 1 100); do
-        [ -s "$dir/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$dir/display" ] || fail "Xvfb did not start: $(cat "$dir/xvfb.log")"
-    sed -i 's/[^0-9]//g' "$dir/display"
+    start_desktop "$dir" "${3:-1024x768}" >"$dir/desktop.log" || fail "$(cat "$dir/desktop.log")"
     rig_env
-    setsid openbox --sm-disable >"$dir/openbox.log" 2>&1 </dev/null &
-    echo $! >"$dir/openbox.pid"
-    # Ready once it names itself the window manager on the root window.
-    for _ in $(seq 1 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-        fail "openbox did not start: $(cat "$dir/openbox.log")"
     # Create the prefix once (or bring the copy up), then keep one wineserver
     # running for the tests, in the foreground of its own session so that its
     # id is known.
@@ -131,26 +77,27 @@ start | start32)
     "$WINESERVER" -w
     setsid "$WINESERVER" -f -p >"$dir/wineserver.log" 2>&1 </dev/null &
     echo $! >"$dir/wineserver.pid"
-    for _ in $(seq 1 50); do
-        listening "$(cat "$dir/wineserver.pid")" && break
-        sleep 0.1
-    done
-    listening "$(cat "$dir/wineserver.pid")" || fail "wineserver is not serving: $(cat "$dir/wineserver.log")"
-    if [ -e "$dir/i386" ]; then
+    wait_until listening "$(cat "$dir/wineserver.pid")" ||
+        fail "wineserver is not serving: $(cat "$dir/wineserver.log")"
+    if [ "$(bits)" = 32 ]; then
         # The first 32-bit program starts Wine's services along with it; here
         # they start with a program whose output is a file.
         "$WINE" cmd /c exit >"$dir/first32.log" 2>&1 </dev/null
     fi
     echo "wine rig ready: display :$(cat "$dir/display"), prefix $WINEPREFIX"
     ;;
-run)
+run | pipe)
     shift 2
     [ -s "$dir/display" ] || { echo "the wine rig is not started in $dir" >&2; exit 1; }
     rig_env
     work=$(mktemp -d "$dir/run.XXXXXX")
     cd "$work" || exit 1
     export KIVRANO_TEST_DIR="$work"
-    announce "$1"
+    if [ "$(bits)" = 32 ]; then
+        # Named as it starts, so that a test log shows which 32-bit program ran.
+        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386" >&2
+    fi
+    [ "$command" = pipe ] && exec "$WINE" "$@"
     # Wine's service processes (explorer, services) may start with this
     # program and outlive it: they inherit a file, never the caller's pipe.
     "$WINE" "$@" </dev/null >"$work/output.txt" 2>&1
@@ -158,31 +105,21 @@ run)
     cat "$work/output.txt"
     exit $status
     ;;
-pipe)
-    shift 2
-    [ -s "$dir/display" ] || { echo "the wine rig is not started in $dir" >&2; exit 1; }
-    rig_env
-    work=$(mktemp -d "$dir/run.XXXXXX")
-    cd "$work" || exit 1
-    announce "$1" >&2
-    exec "$WINE" "$@"
-    ;;
 env)
     rig_env
     echo "export DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX WINEDLLOVERRIDES=\"$WINEDLLOVERRIDES\""
     echo "export WINEDEBUG=$WINEDEBUG WINE=$WINE"
-    if [ -e "$dir/i386" ]; then echo "export WINEDLLPATH=$WINEDLLPATH"; fi
+    if [ "$(bits)" = 32 ]; then echo "export WINEDLLPATH=$WINEDLLPATH"; fi
     ;;
 stop)
     if [ -d "$dir/prefix" ]; then
         WINEPREFIX="$dir/prefix" "$WINESERVER" -k >/dev/null 2>&1
     fi
-    for program in wineserver openbox xvfb; do
-        if [ -s "$dir/$program.pid" ]; then
-            kill "$(cat "$dir/$program.pid")" 2>/dev/null
-            rm -f "$dir/$program.pid"
-        fi
-    done
+    if [ -s "$dir/wineserver.pid" ]; then
+        kill "$(cat "$dir/wineserver.pid")" 2>/dev/null
+        rm -f "$dir/wineserver.pid"
+    fi
+    stop_desktop "$dir"
     rm -rf "$dir"/run.*
     echo "wine rig stopped"
     ;;
