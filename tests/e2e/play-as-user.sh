@@ -14,6 +14,7 @@ assets=$3
 screenshot=$4
 shift 4
 eval "$("$(dirname "$0")/../win32/wine-rig.sh" env "$rig_dir")"
+. "$(dirname "$0")/../../scripts/wine-desktop.sh"  # wait_until
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -31,14 +32,11 @@ cd "$play" || exit 1
 game=$!
 trap 'kill $game 2>/dev/null' EXIT
 
-# The game's top-level X window.
-window=""
-for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --name '^Kivrano$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.2
-done
-[ -n "$window" ] || { echo "FAIL: no Kivrano window appeared"; cat "$play/game.log"; exit 1; }
+# The visible window titled exactly $1 (printed, and true) if there is one.
+visible_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
+# The game's top-level X window: 10 s to appear (or 20 s, for qemu).
+window=$(wait_until visible_window Kivrano || wait_until visible_window Kivrano) ||
+    { echo "FAIL: no Kivrano window appeared"; cat "$play/game.log"; exit 1; }
 sleep 1.5
 
 shot() { import -display "$DISPLAY" -window root "$1"; }
@@ -48,24 +46,9 @@ placement() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
                             /^  Width/ { w = $NF } /^  Height/ { h = $NF } END { print x, y, w, h }'
 }
-# Waits up to 5 s for a visible window titled exactly $1 and prints its id.
-find_window() {
-    local found
-    for _ in $(seq 1 50); do
-        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-# Waits up to 5 s for the window $1 to go.
-window_gone() {
-    for _ in $(seq 1 50); do
-        xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
-        sleep 0.1
-    done
-    return 1
-}
+find_window() { wait_until visible_window "$1" | tail -n 1 | grep .; }
+is_viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+window_gone() { wait_until eval "! is_viewable $1"; }
 # "r g b" of one screen pixel.
 pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
@@ -170,11 +153,7 @@ fi
 # turns into a request to close the active window.
 xdotool windowactivate --sync "$window" 2>/dev/null
 xdotool key alt+F4
-for _ in $(seq 1 50); do
-    kill -0 $game 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 $game 2>/dev/null && fail "the game did not close"
+wait_until is_gone $game || fail "the game did not close"
 
 # A fresh run with no option changed writes the default option record.
 if [ -f Kivrano.ini ]; then
