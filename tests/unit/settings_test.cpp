@@ -116,7 +116,8 @@ TEST(SettingsFile, StoredValuesLoadOrFallBackToDefaults) {
 // Exit writes the new bytes beside the file and then replaces it in one step, so a crash leaves the old
 // whole file or the new one. A failed step leaves the old file; a file left by a crash is never read and
 // goes at the next exit; a file held by another program at start-up is left alone for the whole run. Only
-// a file that was read and found wrong (another header, too short) is deleted at start-up.
+// a file that was read and found wrong (another header, too short) is deleted at start-up. (What a held
+// file loads is checked in start_exit_safety_test.)
 TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
     const std::string write = "write Kivrano.ini.new", replace = "replace Kivrano.ini by Kivrano.ini.new",
                       removeNew = "delete Kivrano.ini.new", removeOld = "delete Kivrano.ini";
@@ -147,10 +148,7 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         if (c.start == kHeld) platformRecord.heldFiles.insert(kSettingsFileName);
         if (c.start == kHeader147) file[1] = 47;
         if (c.start == kShort54) file.pop_back();
-        options.windowHeight = 0;
         LoadSettings();
-        const bool read = c.start == kWhole || c.start == kWithNewFileLeft;
-        EXPECT_EQ("", Differences(read ? old : kDefaultOptions, options)) << c.what << ": loaded";
         platformRecord.heldFiles.clear();  // let go of after start-up
         platformRecord.failWrites = c.fault == kWriteFails;
         platformRecord.failReplaces = c.fault == kReplaceFails;

@@ -1,6 +1,6 @@
 // The real game started and ended in ways that used to lose what the user set: a settings file unchanged or
-// held by another program, a stored position off every screen, the end of the session, and start-up steps
-// the system refuses. The file steps behind each case are checked natively (tests/unit/settings_test.cpp).
+// held by another program, the end of the session, and a start-up step the system refuses (a position off
+// every screen is startup_test's). The file steps behind each case are checked in unit/settings_test.cpp.
 #include "app/win_main.cpp"
 
 #include "game_window.h"
@@ -63,31 +63,6 @@ static void HeldFileSurvivesTheRun() {
     ok(CustomFileKept(), "held file: expected its bytes and time stamp kept after exit");
 }
 
-// A stored position where the window could not be reached gives the platform's position. The edges of
-// "reached" are checked natively (window_placement_test.cpp); a position that shows is kept (startup_test).
-static void WindowStartsWhereItCanBeReached() {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (screenWidth >= 5000 || screenHeight >= 5000 || screenHeight < 600) {
-        skip("a stored 5000,5000 needs a screen 600 to 4999 pixels each way, got %d x %d", screenWidth,
-             screenHeight);
-        return;
-    }
-    Options stored = kCustom;
-    stored.windowX = 5000;
-    stored.windowY = 5000;
-    WriteSettings(stored);
-    HWND window = StartGame();
-    RECT r;
-    GetWindowRect(window, &r);
-    const char* what = "stored at 5000,5000";
-    ok(r.left >= 0 && r.right <= screenWidth, "%s: expected on screen, got left %ld right %ld", what, r.left,
-       r.right);
-    ok(r.top >= 0 && r.bottom <= screenHeight, "%s: expected on screen, got top %ld bottom %ld", what, r.top,
-       r.bottom);
-    ExitGame(window);
-}
-
 // An exit with nothing changed keeps the file's bytes and time stamp. The end of the session saves this
 // run's changes once; a session that goes on saves nothing.
 static void EndOfSessionSaves() {
@@ -109,8 +84,8 @@ static void EndOfSessionSaves() {
        stored.sound);
 }
 
-// Each refused start-up step: WinMain says which in a message box with the system's error code, gives 0,
-// leaves no window, and does not touch the settings file.
+// A refused start-up step (here the status bar): WinMain says which in a message box with the system's
+// error code, gives 0, leaves no window, and does not touch the settings file.
 static char shownText[256];
 static int shownCount;
 static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
@@ -118,42 +93,30 @@ static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
     lstrcpynA(shownText, text, sizeof shownText);
     return IDOK;
 }
-static const char* vetoed;
-static LRESULT CALLBACK Veto(int code, WPARAM wParam, LPARAM lParam) {
+static LRESULT CALLBACK VetoStatusBar(int code, WPARAM wParam, LPARAM lParam) {
     char name[64] = "";
     if (code == HCBT_CREATEWND) GetClassNameA((HWND)wParam, name, sizeof name);
-    return lstrcmpiA(name, vetoed) == 0 ? 1 : CallNextHookEx(NULL, code, wParam, lParam);
+    return lstrcmpiA(name, STATUSCLASSNAMEA) == 0 ? 1 : CallNextHookEx(NULL, code, wParam, lParam);
 }
-static void StartUpFailuresAreReported() {
+static void StartUpFailureIsReported() {
     ok(ReplaceImport("MessageBoxA", (void*)RecordMessageBox), "expected the program to import MessageBoxA");
-    const struct { const char* vetoedClass; const char* text; } steps[] = {
-        {"Kivrano", "Kivrano cannot start: creating the main window failed (error "},
-        {"msctls_statusbar32", "Kivrano cannot start: creating the status bar failed (error "},
-    };
-    for (const auto& step : steps) {
-        WriteSettings(kCustom);
-        vetoed = step.vetoedClass;
-        HHOOK hook = SetWindowsHookExA(WH_CBT, Veto, NULL, GetCurrentThreadId());
-        shownCount = 0;
-        shownText[0] = 0;
-        int result = WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL);
-        UnhookWindowsHookEx(hook);
-        const char* what = step.vetoedClass;
-        ok(result == 0, "%s refused: WinMain expected 0, got %d", what, result);
-        ok(shownCount == 1, "%s refused: message boxes expected 1, got %d", what, shownCount);
-        ok(strncmp(shownText, step.text, strlen(step.text)) == 0,
-           "%s refused: message expected to begin \"%s\", got \"%s\"", what, step.text, shownText);
-        ok(!FindWindowA("Kivrano", NULL), "%s refused: expected no window left", what);
-        ok(CustomFileKept(), "%s refused: expected the settings file's bytes and time stamp kept",
-           what);
-        ExitGame(NULL);
-    }
+    WriteSettings(kCustom);
+    HHOOK hook = SetWindowsHookExA(WH_CBT, VetoStatusBar, NULL, GetCurrentThreadId());
+    int result = WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL);
+    UnhookWindowsHookEx(hook);
+    const char* text = "Kivrano cannot start: creating the status bar failed (error ";
+    ok(result == 0, "status bar refused: WinMain expected 0, got %d", result);
+    ok(shownCount == 1, "status bar refused: message boxes expected 1, got %d", shownCount);
+    ok(strncmp(shownText, text, strlen(text)) == 0, "status bar refused: message expected to begin \"%s\", "
+       "got \"%s\"", text, shownText);
+    ok(!FindWindowA("Kivrano", NULL), "status bar refused: expected no window left");
+    ok(CustomFileKept(), "status bar refused: expected the settings file's bytes and time stamp kept");
+    ExitGame(NULL);
 }
 
 int main() {
     HeldFileSurvivesTheRun();
-    WindowStartsWhereItCanBeReached();
     EndOfSessionSaves();
-    StartUpFailuresAreReported();
+    StartUpFailureIsReported();
     return CheckSummary("start_exit_safety");
 }
