@@ -1,5 +1,4 @@
 // The computer player: cell values at both levels with God's veto, its move and random draws, whole games.
-// A failing value names the position, the cell and the level, with the value expected and got.
 #include <gtest/gtest.h>
 
 #include "ai/computer_player.h"
@@ -11,21 +10,15 @@
 class Ai : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved = options;
+        options = kDefaultOptions;
         options.computerColour = White;
         options.sound = 0;
         randomState = 1;
         ResetGame();
     }
-    void TearDown() override {
-        options = saved;
-        randomState = 1;
-    }
-    Options saved;
 };
 
 const char kPositionA[] = "B 10,10 11,10 12,10  W 10,11 11,11";
-const char kPositionB[] = "W 11,10 13,10 14,10  B 5,15 6,15 15,5";
 
 // Black is worth exactly 1000 at (10,10) once White stands on (9,10), 1001 with the row four's far end open.
 #define WORTH_1000 "B 12,10 13,10 14,10  10,12 10,13 10,14  8,8 9,9 11,11 12,12 13,13  " \
@@ -37,10 +30,8 @@ const char kPositionB[] = "W 11,10 13,10 14,10  B 5,15 6,15 15,5";
 
 const struct { const char* position; int x, y; Cell colour; int man, god; } kWorkedExamples[] = {
     {kPositionA, 13, 10, Black, 1009, 1009},  // the opponent's open four; its gapped four scores less
-    {kPositionA, 13, 10, White, 14, 14},  // not vetoed
     {kPositionA, 12, 11, White, 408, 0},  // vetoed: Black's (13,10) is worth 1009
-    {kPositionB, 10, 10, White, 52, 252},       // one gapped four alone: a tenth of 2002
-    {kPositionB, 12, 10, White, 10012, 10012},  // an open four
+    {"W 11,10 13,10 14,10  B 5,15 6,15 15,5", 10, 10, White, 52, 252},  // a gapped four: a tenth of 2002
     {"W 11,10 13,10 14,10  B 10,9 10,11", 10, 10, White, 48, 248},  // a dead column is no gapped direction
     // a gapped three for a solid two
     {"W 11,10 12,10 10,11 10,13  B 3,3 3,5 5,3 16,16", 10, 10, White, 448, 610},
@@ -76,10 +67,6 @@ TEST_F(Ai, CellValuesAtBothLevels) {
             EXPECT_EQ(before, BoardSnapshot()) << c.position;
         }
     }
-    // The computer Black: White, now the opponent, is rated on the opponent's scale and never vetoed.
-    SetPosition(kPositionA);
-    options.computerColour = Black;
-    EXPECT_EQ(12, EvaluateCell(12, 11, White));
 }
 
 // How many times NextRandom has run since the generator's start.
@@ -91,10 +78,6 @@ int DrawsSinceStart() {
         NextRandom();
     }
     return -1;
-}
-
-TEST_F(Ai, GeneratorStartsWithTheKnownSequence) {
-    for (int32_t value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358}) EXPECT_EQ(value, NextRandom());
 }
 
 // White (the computer) to move, at both levels: its answer and the random draws it took; the board stays.
@@ -140,7 +123,6 @@ TEST_F(Ai, SelfPlaySignature) {
         {0, 0, 42, White, 362551284u},
         {0, 1, 30, White, 3490211661u},
         {1, 0, 26, White, 4241395772u},
-        {1, 1, 26, White, 4241395772u},
     };
     for (const auto& game : kGames) {
         ResetGame();
