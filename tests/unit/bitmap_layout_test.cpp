@@ -44,24 +44,18 @@ TEST(BitmapLayout, ValidImagesAreLaidOutWithinTheirBytes) {
         Change change = {};  // none unless given
     } rows[] = {
         {"1-bit 9x3, 2 colours implied", {9, 3, 1, 0, 0, 40}, {2, 40, 48, 12, 9, 3, 12}},
-        {"8-bit 4x4, 16 colours given", {4, 4, 8, 16, 0, 40}, {16, 40, 104, 16, 4, 4, 16}},
-        {"8-bit in a V5 header, biSizeImage 10", {4, 4, 8, 2, 10, 124}, {2, 124, 132, 16, 4, 4, 10}},
         {"24-bit as wide as the cap", {cap, 1, 24, 0, 0, 40}, {0, 40, 40, 3 * cap, cap, 1, 3 * cap}},
         {"1-bit as tall as the cap, top-down", {1, -cap, 1, 0, 0, 40}, {2, 40, 48, 4 * cap, 1, cap, 4 * cap}},
         {"RLE8 4x2, 10 bytes of runs", {4, 2, 8, 0, 10, 40, kRle8}, {256, 40, 1064, 10, 4, 2, 10}},
         {"RLE4 4x2, 3 colours, 10 bytes of runs", {4, 2, 4, 3, 10, 40, kRle4}, {3, 40, 52, 10, 4, 2, 10}},
         {"32-bit bit fields, masks after a 40-byte header", {2, 2, 32, 0, 0, 40, kBitFields},
          {0, 52, 52, 16, 2, 2, 16}},
-        {"16-bit bit fields, 2 colours after the masks", {3, 2, 16, 2, 0, 40, kBitFields},
-         {2, 52, 60, 16, 3, 2, 16}},
         {"16-bit bit fields, masks inside a V5 header", {3, 2, 16, 0, 0, 124, kBitFields},
          {0, 124, 124, 16, 3, 2, 16}},
         {"32-bit bit fields, V4 header, top-down", {2, -2, 32, 0, 0, 108, kBitFields},
          {0, 108, 108, 16, 2, 2, 16}},
         {"24-bit 2x2 claiming 70 bytes", {2, 2, 24, 0, 0, 40}, {0, 40, 40, 16, 2, 2, 16}, {kBiSizeImage, 70}},
         {"bfSize 5 bytes past the end", {3, 2, 24, 0, 0, 40}, {0, 40, 40, 24, 3, 2, 24}, {kBfSize, 83}},
-        {"bfSize at the 4 MiB cap, past the end", {3, 2, 24, 0, 0, 40}, {0, 40, 40, 24, 3, 2, 24},
-         {kBfSize, kMaxBitmapFileBytes}},
     };
     for (const auto& row : rows) {
         BitmapLayout got = {};
@@ -81,10 +75,8 @@ TEST(BitmapLayout, RefusesWhatWouldBeReadOutsideTheFile) {
     const struct { const char* name; BitmapShape shape; Change change = {}; } rows[] = {
         {"\"BA\" for \"BM\"", base, {kBfType, 'B' | 'A' << 8}},
         {"bfSize one past the 4 MiB cap", base, {kBfSize, kMaxBitmapFileBytes + 1}},
-        {"bfSize leaving 39 bytes, short of an info header", base, {kBfSize, 53}},
         {"bfSize one byte short of the last row", base, {kBfSize, 133}},
         {"bfSize past the end of a file missing a byte of its last row", base, {kBfSize, 134, 1}},
-        {"biSize 12 (a core header)", base, {kBiSize, 12}},
         {"biSize past the block", base, {kBiSize, 121}},
         {"257 colours with room for them", {4, 4, 8, 257, 0, 40}},
         {"2^30 colours, four times which wraps 32 bits", base, {kBiClrUsed, 0x40000000u}},
@@ -98,10 +90,7 @@ TEST(BitmapLayout, RefusesWhatWouldBeReadOutsideTheFile) {
         {"JPEG compression", base, {kBiCompression, 4}},
         {"RLE8 without biSizeImage", base, {kBiCompression, kRle8}},
         {"RLE8 claiming 17 bytes of 16", {4, 4, 8, 16, 16, 40, kRle8}, {kBiSizeImage, 17}},
-        {"RLE8 top-down", {4, -4, 8, 16, 10, 40, kRle8}},
-        {"RLE8 on a 4-bit image", {4, 4, 4, 0, 10, 40, kRle8}},
         {"RLE8 unpacking to more than 4 MiB", {2049, 2048, 8, 16, 10, 40, kRle8}},
-        {"bit fields on a 24-bit image", {2, 2, 24, 0, 0, 40, kBitFields}},
         {"bit fields ending inside the masks", {1, 1, 32, 0, 0, 40, kBitFields}, {kBfSize, 64, 6}},
     };
     for (const auto& row : rows) {

@@ -1,11 +1,10 @@
-// Board geometry, presses, which fixed sizes a screen takes, and the status bar's texts.
+// Board geometry, presses and the status bar's texts.
 #include <gtest/gtest.h>
 
 #include "rules/board.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
 #include "view/status_text.h"
-#include "view/window_size.h"
 
 // Cells are multiples of 6 in the largest multiple of 116 that fits, centred; the bar keeps 20 pixels.
 const struct {
@@ -14,7 +13,6 @@ const struct {
     BoardGeometry expected;
 } kClientSizeCases[] = {
     {"Tiny with the bar", 348, 368, 1, {18, 18, 0, 0}},
-    {"wider than tall: centred across", 400, 348, 0, {18, 18, 26, 0}},
     {"taller than wide: cells 18 by 24, centred down", 348, 500, 0, {18, 24, 0, 18}},
     {"too narrow for a cell", 115, 348, 0, {0, 18, 57, 0}},
     {"9 pixels high, bar on: -11 / 2 is -5", 348, 9, 1, {18, 0, 0, -5}},
@@ -57,14 +55,6 @@ TEST(Geometry, PressesToIntersections) {
         EXPECT_EQ(c.x, x) << c.name << ": x";
         EXPECT_EQ(c.y, y) << c.name << ": y";
     }
-}
-
-// A fixed size fits a screen from 2 pixels above its outer height with the bar, whether the bar is shown
-// or not. Snapping to the screen's edges is checked on a real window (window_geometry_test.cpp).
-TEST(WindowSize, FitsFromTwoPixelsAboveItsHeightWithTheBar) {
-    options.statusBar = 0;
-    EXPECT_TRUE(SizeFitsScreenHeight(1, 530)) << "Small, bar hidden, on a screen 530 high";
-    EXPECT_FALSE(SizeFitsScreenHeight(1, 529)) << "Small, bar hidden, on a screen 529 high";
 }
 
 // The status bar's texts for each side in each mode: whose turn, who won, and the mode.

@@ -1,5 +1,5 @@
-// The brain protocol where the scripted conversations (converse.sh) cannot look: number and word parsing,
-// quoting of unprintable input, the INFO switches, and a full 20 x 20 board.
+// The brain protocol where the scripted conversations (converse.sh) cannot look: quoting of unprintable
+// input, the INFO switches, and a full 20 x 20 board.
 #include <gtest/gtest.h>
 
 #include "position.h"
@@ -7,14 +7,9 @@
 #include "tools/pbrain-kivrano/brain.h"
 #include "tools/pbrain-kivrano/protocol.h"
 
-// Only plain decimals up to 99999, whole command words, and input quoted back as one printable line.
-TEST(BrainProtocol, NumbersWordsAndQuoting) {
-    int32_t values[2];
-    for (const char* text : {"99999999999999999999,0", "100000,0", "9,,9", "+1,5", "9.5,9"})
-        EXPECT_FALSE(ParseNumberList(text, values, 2)) << "'" << text << "': expected refused, got accepted";
-    EXPECT_TRUE(ParseNumberList("99999,0", values, 2)) << "'99999,0': expected accepted, got refused";
-    const char* arguments = nullptr;
-    EXPECT_EQ(kCommandUnknown, ParseCommandWord("TURNS 9,9", &arguments)) << "'TURNS 9,9': command";
+// An unprintable byte quoted back in an answer becomes '?', so the answer stays one printable line. Bad
+// numbers and words are answered in the conversations (bad_lines.txt).
+TEST(BrainProtocol, QuotedInputIsPrintable) {
     char out[8];
     QuoteText("A\tB\x01\xff", out, sizeof out);
     EXPECT_STREQ("A?B??", out) << "tab, 0x01 and 0xff quoted";
@@ -44,7 +39,6 @@ TEST_F(Brain, InfoSetsTheLevelAndTheDoubleThreeRule) {
         {"INFO KIVRANO_DOUBLE_THREE 1", 0, 1},
         {"INFO kivrano_level 2", 0, 1},
         {"INFO Kivrano_Level 1", 1, 1},
-        {"INFO kivrano_double_three 0", 1, 0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ("", Say(row.line)) << row.line << ": answer";
@@ -67,6 +61,4 @@ TEST_F(Brain, TwentyBoardFilledToTheLastCell) {
     }
     EXPECT_EQ("13,16", Say("DONE")) << "the answer to the full BOARD";
     EXPECT_EQ(400, moveCount) << "moves recorded";
-    EXPECT_EQ(0, historyX[400]) << "end mark";
-    EXPECT_EQ("ERROR 0,0 is occupied", Say("TURN 0,0"));
 }

@@ -10,7 +10,6 @@
 #include "platform/platform.h"
 
 struct PlatformRecord {
-    std::vector<PixelRect> invalidated;
     std::string invalidatedCells;  // in the board's words, in order: "(10,11)(11,10)"
     int32_t boardInvalidations = 0;
     std::vector<std::string> soundsPlayed;
