@@ -31,6 +31,7 @@ const struct { const char* position; int x, y; Cell colour; int man, god; } kWor
     {kPositionA, 12, 11, White, 408, 0},  // vetoed: Black's (13,10) is worth 1009
     {"W 11,10 13,10 14,10  B 5,15 6,15 15,5", 10, 10, White, 52, 252},  // a gapped four: a tenth of 2002
     {"W 11,10 13,10 14,10  B 10,9 10,11", 10, 10, White, 48, 248},  // a dead column is no gapped direction
+    {"W 6,10 8,10 9,10 12,10  B 5,10", 10, 10, White, 412, 2014},  // gapped readings tie: the forward one
     // a gapped three for a solid two
     {"W 11,10 12,10 10,11 10,13  B 3,3 3,5 5,3 16,16", 10, 10, White, 448, 610},
     {"W 11,10 13,10 14,10 10,11 10,13 10,14  B 3,3 3,5 5,3 16,16 16,14 4,16", 10, 10, White, 88, 4012},
