@@ -1,6 +1,5 @@
-// Taking back and replaying stones: the record, the turn and the cells the rules ask to repaint. Placing a
-// stone, New Game, the silence of Undo and Redo and where the cells lie on screen are checked on a real
-// window (game_play_test.cpp).
+// Taking back and replaying stones: the record, the turn and the cells repainted. Placing a stone, New Game,
+// the silence of Undo and Redo and where cells lie on screen are checked on a real window (game_play_test).
 #include <gtest/gtest.h>
 
 #include "platform_recorder.h"
