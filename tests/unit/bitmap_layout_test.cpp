@@ -6,28 +6,23 @@
 #include "bitmap_builder.h"
 #include "view/bitmap_layout.h"
 
-// As DrawImageFile: bfSize gives the block to read, and a file holding less gives what it holds.
-static bool LayOutFile(const std::vector<uint8_t>& file, BitmapLayout& layout) {
-    const int32_t blockBytes = file.size() < 14 ? 0 : BitmapBlockSize(file.data());
-    if (blockBytes == 0) return false;
-    const size_t read = std::min((size_t)blockBytes, file.size() - 14);
-    std::vector<uint8_t> block(file.begin() + 14, file.begin() + 14 + read);
-    return LayOutBitmap(block.data(), (int32_t)read, layout);
-}
-
-const HeaderField kNoField = {"no field", 0, 0};
-
-// One header field set in a file built from a shape (kNoField: none), and bytes cut off its end.
+// One header field set in a file built from a shape (none by default), and bytes cut off its end.
 struct Change {
-    HeaderField field = kNoField;
+    HeaderField field = {"no field", 0, 0};
     uint32_t value = 0;
     int cut = 0;
 };
-static std::vector<uint8_t> Changed(const BitmapShape& shape, const Change& c) {
+
+// The changed file laid out as DrawImageFile does: bfSize gives the block to read, and a file holding less
+// gives what it holds. Reads past the block are the bitmap fuzzer's to catch.
+static bool LayOutFile(const BitmapShape& shape, const Change& c, BitmapLayout& layout) {
     std::vector<uint8_t> file = BitmapFile(shape);
     if (c.field.size > 0) PutField(file, c.field, c.value);
     file.resize(file.size() - c.cut);
-    return file;
+    const int32_t blockBytes = BitmapBlockSize(file.data());
+    if (blockBytes == 0) return false;
+    const size_t read = std::min((size_t)blockBytes, file.size() - 14);
+    return LayOutBitmap(file.data() + 14, (int32_t)read, layout);
 }
 
 const struct { const char* name; int32_t BitmapLayout::*field; } kLayoutFields[] = {
@@ -36,9 +31,8 @@ const struct { const char* name; int32_t BitmapLayout::*field; } kLayoutFields[]
     {"width", &BitmapLayout::width}, {"height", &BitmapLayout::height},
     {"sizeImage", &BitmapLayout::sizeImage}};
 
-// Bit counts, row orders, colour counts given or implied (256 with RLE8, none with bit fields), compressed
-// and bit-field images, sides at the cap, sizes the system ignores: the table after the header (or its
-// masks), bits after the table, their true size.
+// Colour counts given or implied (256 with RLE8, none with bit fields), compressed and bit-field images,
+// sides at the cap, sizes the system ignores: the table after the header or masks, bits after the table.
 // Shapes are {width, height, bitCount, clrUsed, sizeImage, biSize, compression}.
 TEST(BitmapLayout, ValidImagesAreLaidOutWithinTheirBytes) {
     const int32_t cap = kMaxBitmapSide;
@@ -50,32 +44,22 @@ TEST(BitmapLayout, ValidImagesAreLaidOutWithinTheirBytes) {
         Change change = {};  // none unless given
     } rows[] = {
         {"1-bit 9x3, 2 colours implied", {9, 3, 1, 0, 0, 40}, {2, 40, 48, 12, 9, 3, 12}},
-        {"4-bit 5x2", {5, 2, 4, 0, 0, 40}, {16, 40, 104, 8, 5, 2, 8}},
-        {"8-bit 4x4, 16 colours given", {4, 4, 8, 16, 0, 40}, {16, 40, 104, 16, 4, 4, 16}},
-        {"24-bit 3x2 top-down, 4 colours", {3, -2, 24, 4, 0, 40}, {4, 40, 56, 24, 3, 2, 24}},
-        {"8-bit in a V5 header, biSizeImage 10", {4, 4, 8, 2, 10, 124}, {2, 124, 132, 16, 4, 4, 10}},
         {"24-bit as wide as the cap", {cap, 1, 24, 0, 0, 40}, {0, 40, 40, 3 * cap, cap, 1, 3 * cap}},
         {"1-bit as tall as the cap, top-down", {1, -cap, 1, 0, 0, 40}, {2, 40, 48, 4 * cap, 1, cap, 4 * cap}},
         {"RLE8 4x2, 10 bytes of runs", {4, 2, 8, 0, 10, 40, kRle8}, {256, 40, 1064, 10, 4, 2, 10}},
         {"RLE4 4x2, 3 colours, 10 bytes of runs", {4, 2, 4, 3, 10, 40, kRle4}, {3, 40, 52, 10, 4, 2, 10}},
         {"32-bit bit fields, masks after a 40-byte header", {2, 2, 32, 0, 0, 40, kBitFields},
          {0, 52, 52, 16, 2, 2, 16}},
-        {"16-bit bit fields, 2 colours after the masks", {3, 2, 16, 2, 0, 40, kBitFields},
-         {2, 52, 60, 16, 3, 2, 16}},
         {"16-bit bit fields, masks inside a V5 header", {3, 2, 16, 0, 0, 124, kBitFields},
          {0, 124, 124, 16, 3, 2, 16}},
         {"32-bit bit fields, V4 header, top-down", {2, -2, 32, 0, 0, 108, kBitFields},
          {0, 108, 108, 16, 2, 2, 16}},
         {"24-bit 2x2 claiming 70 bytes", {2, 2, 24, 0, 0, 40}, {0, 40, 40, 16, 2, 2, 16}, {kBiSizeImage, 70}},
-        {"8-bit 4x4 claiming 2^32 - 1 bytes", {4, 4, 8, 16, 0, 40}, {16, 40, 104, 16, 4, 4, 16},
-         {kBiSizeImage, 0xFFFFFFFFu}},
         {"bfSize 5 bytes past the end", {3, 2, 24, 0, 0, 40}, {0, 40, 40, 24, 3, 2, 24}, {kBfSize, 83}},
-        {"bfSize at the 4 MiB cap, past the end", {3, 2, 24, 0, 0, 40}, {0, 40, 40, 24, 3, 2, 24},
-         {kBfSize, kMaxBitmapFileBytes}},
     };
     for (const auto& row : rows) {
         BitmapLayout got = {};
-        const bool laidOut = LayOutFile(Changed(row.shape, row.change), got);
+        const bool laidOut = LayOutFile(row.shape, row.change, got);
         EXPECT_TRUE(laidOut) << "row \"" << row.name << "\": expected laid out, got refused";
         for (const auto& f : kLayoutFields)
             EXPECT_TRUE(!laidOut || got.*f.field == row.expected.*f.field)
@@ -90,39 +74,28 @@ TEST(BitmapLayout, RefusesWhatWouldBeReadOutsideTheFile) {
     const BitmapShape base = {4, 4, 8, 16, 0, 40};
     const struct { const char* name; BitmapShape shape; Change change = {}; } rows[] = {
         {"\"BA\" for \"BM\"", base, {kBfType, 'B' | 'A' << 8}},
-        {"bfSize 14: nothing after the file header", base, {kBfSize, 14}},
         {"bfSize one past the 4 MiB cap", base, {kBfSize, kMaxBitmapFileBytes + 1}},
-        {"bfSize leaving 39 bytes, short of an info header", base, {kBfSize, 53}},
         {"bfSize one byte short of the last row", base, {kBfSize, 133}},
         {"bfSize past the end of a file missing a byte of its last row", base, {kBfSize, 134, 1}},
-        {"biSize 12 (a core header)", base, {kBiSize, 12}},
         {"biSize past the block", base, {kBiSize, 121}},
-        {"biSize pushing the bits past the block", base, {kBiSize, 57}},
         {"257 colours with room for them", {4, 4, 8, 257, 0, 40}},
         {"2^30 colours, four times which wraps 32 bits", base, {kBiClrUsed, 0x40000000u}},
-        {"rows 5 wide, longer than the bits", base, {kBiWidth, 5}},
         {"width 0", base, {kBiWidth, 0}},
         {"height 0", base, {kBiHeight, 0}},
-        {"width -4", base, {kBiWidth, (uint32_t)-4}},
         {"height -2^31", base, {kBiHeight, 0x80000000u}},
         {"width one past the side cap", base, {kBiWidth, 16385}},
         {"height one past the side cap", base, {kBiHeight, 16385}},
         {"2 planes", base, {kBiPlanes, 2}},
-        {"0 bits a pixel", base, {kBiBitCount, 0}},
         {"2 bits a pixel", base, {kBiBitCount, 2}},
         {"JPEG compression", base, {kBiCompression, 4}},
         {"RLE8 without biSizeImage", base, {kBiCompression, kRle8}},
         {"RLE8 claiming 17 bytes of 16", {4, 4, 8, 16, 16, 40, kRle8}, {kBiSizeImage, 17}},
-        {"RLE8 top-down", {4, -4, 8, 16, 10, 40, kRle8}},
-        {"RLE8 on a 4-bit image", {4, 4, 4, 0, 10, 40, kRle8}},
-        {"RLE4 on an 8-bit image", base, {kBiCompression, kRle4}},
         {"RLE8 unpacking to more than 4 MiB", {2049, 2048, 8, 16, 10, 40, kRle8}},
-        {"bit fields on a 24-bit image", {2, 2, 24, 0, 0, 40, kBitFields}},
         {"bit fields ending inside the masks", {1, 1, 32, 0, 0, 40, kBitFields}, {kBfSize, 64, 6}},
     };
     for (const auto& row : rows) {
         BitmapLayout layout;
-        EXPECT_FALSE(LayOutFile(Changed(row.shape, row.change), layout))
+        EXPECT_FALSE(LayOutFile(row.shape, row.change, layout))
             << "row \"" << row.name << "\": " << row.change.field.name << " " << row.change.value << ", cut "
             << row.change.cut << ": expected refused, got laid out";
     }

@@ -1,13 +1,17 @@
-// The last-move marker to the pixel, and the cells each win blink writes.
+// The last-move marker to the pixel.
 #include <gtest/gtest.h>
 
-#include "pixel_rect_check.h"
-#include "platform_recorder.h"
-#include "position.h"
-#include "settings/options.h"
+#include "rules/board.h"
 #include "view/board_geometry.h"
 #include "view/marker.h"
-#include "view/win_highlight.h"
+
+// Compares two pixel rectangles edge by edge, so a failure names the edge with its expected and got value.
+static void ExpectSameRect(const PixelRect& expected, const PixelRect& got, const std::string& what) {
+    EXPECT_EQ(expected.left, got.left) << what << ": left";
+    EXPECT_EQ(expected.top, got.top) << what << ": top";
+    EXPECT_EQ(expected.right, got.right) << what << ": right";
+    EXPECT_EQ(expected.bottom, got.bottom) << what << ": bottom";
+}
 
 // The marker's ellipses on the last move only: its cell inset by 4 twelfths (outer) and 5 (inner) of the
 // cell's width across and of its height down.
@@ -35,29 +39,3 @@ TEST(Marker, RectanglesOnTheLastStone) {
     }
 }
 
-// Black's diagonal five completed in its middle: the game is over, the record's first slot names the five's
-// upper-right end, and each blink step sets the five to Black (odd Phase) or empty (even), invalidating just
-// those cells; the last step leaves the five shown.
-TEST(WinHighlight, BlinksTheFiveAndEndsShown) {
-    options.sound = 0;
-    boardGeometry = BoardGeometry{24, 24, 5, 7};
-    SetPosition("B 10,3 9,4 7,6 6,7  W 1,1 2,1 3,1 4,1");
-    PlaceStone(NULL, 8, 5);
-    ASSERT_EQ(kPhaseFiveMade, Phase) << "after the fifth stone: Phase";
-    ASSERT_EQ(10, historyX[0]) << "after the fifth stone: the five's first x";
-    ASSERT_EQ(3, historyY[0]) << "after the fifth stone: the five's first y";
-    for (; Phase <= kPhaseBlinkEnd; Phase++) {  // as the blink timer steps it
-        ResetPlatformRecord();
-        HighlightStep(NULL, historyX[0], historyY[0]);
-        ASSERT_EQ(5u, platformRecord.invalidated.size()) << "Phase " << Phase << ": cells repainted";
-        const Cell shown = Phase % 2 ? Black : Empty;
-        for (int32_t k = 0; k < 5; k++) {
-            const int32_t x = 10 - k;
-            const int32_t y = 3 + k;
-            const std::string cell = "(" + std::to_string(x) + "," + std::to_string(y) + ")";
-            const std::string where = "Phase " + std::to_string(Phase) + ", cell " + cell;
-            EXPECT_EQ(shown, Board[x][y]) << where << ": the stone shown";
-            ExpectSameRect(CellRect(x, y), platformRecord.invalidated[k], where + ": repaint");
-        }
-    }
-}

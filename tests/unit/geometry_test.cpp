@@ -1,13 +1,10 @@
-// Board geometry, presses, which fixed sizes a screen takes, and the status bar's texts.
+// Board geometry, presses and the status bar's texts.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "rules/board.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
 #include "view/status_text.h"
-#include "view/window_size.h"
 
 // Cells are multiples of 6 in the largest multiple of 116 that fits, centred; the bar keeps 20 pixels.
 const struct {
@@ -16,12 +13,8 @@ const struct {
     BoardGeometry expected;
 } kClientSizeCases[] = {
     {"Tiny with the bar", 348, 368, 1, {18, 18, 0, 0}},
-    {"any statusBar but 0 keeps the bar", 348, 368, 9, {18, 18, 0, 0}},
-    {"Huge", 812, 812, 0, {42, 42, 0, 0}},
-    {"wider than tall: centred across", 400, 348, 0, {18, 18, 26, 0}},
     {"taller than wide: cells 18 by 24, centred down", 348, 500, 0, {18, 24, 0, 18}},
     {"too narrow for a cell", 115, 348, 0, {0, 18, 57, 0}},
-    {"no client area, bar on", 0, 0, 1, {0, 0, 0, -10}},
     {"9 pixels high, bar on: -11 / 2 is -5", 348, 9, 1, {18, 0, 0, -5}},
 };
 
@@ -35,18 +28,22 @@ TEST(Geometry, ClientSizesGiveCellsAndOffsets) {
     }
 }
 
-// Presses to intersections: cell edges, beyond the board, before a moved board (truncating), no cells.
+// Presses to intersections on 18-pixel cells: the edges of a cell, beyond the board, before a board
+// moved right and up (truncating), and on a board without cells.
 const struct {
+    const char* name;
     BoardGeometry geometry;
     int32_t pressX, pressY;
     bool onBoard;
     int32_t x, y;
 } kPressCases[] = {
-    {{18, 18, 0, 0}, 0, 1, true, 1, 1},       {{18, 18, 0, 0}, 2, 3, true, 1, 1},
-    {{18, 18, 0, 0}, 20, 21, true, 1, 2},     {{18, 18, 0, 0}, 21, 344, true, 2, 19},
-    {{18, 18, 0, 0}, 345, 100, false, 20, 6}, {{18, 18, 0, 0}, 100, 345, false, 6, 20},
-    {{18, 18, 26, -5}, 12, 0, true, 1, 1},    {{18, 18, 26, -5}, 11, 0, false, 0, 1},
-    {{0, 18, 57, 0}, 60, 60, false, 0, 0},    {{18, 0, 0, -5}, 60, 0, false, 0, 0},
+    {"top left corner", {18, 18, 0, 0}, 0, 1, true, 1, 1},
+    {"x on the last pixel of column 1, y on the first of row 2", {18, 18, 0, 0}, 20, 21, true, 1, 2},
+    {"x on the first pixel of column 2, y on the last of row 19", {18, 18, 0, 0}, 21, 344, true, 2, 19},
+    {"right of the board", {18, 18, 0, 0}, 345, 100, false, 20, 6},
+    {"on a moved board", {18, 18, 26, -5}, 12, 0, true, 1, 1},
+    {"left of a moved board", {18, 18, 26, -5}, 11, 0, false, 0, 1},
+    {"no cell width", {0, 18, 57, 0}, 60, 60, false, 0, 0},
 };
 
 TEST(Geometry, PressesToIntersections) {
@@ -54,22 +51,10 @@ TEST(Geometry, PressesToIntersections) {
         int32_t x = -1;
         int32_t y = -1;
         boardGeometry = c.geometry;
-        const bool onBoard = ClickToIntersection(c.pressX, c.pressY, x, y);
-        const std::string press = "press at " + std::to_string(c.pressX) + "," + std::to_string(c.pressY) +
-                                  " with cells " + std::to_string(c.geometry.cellWidth) + "x" +
-                                  std::to_string(c.geometry.cellHeight);
-        EXPECT_EQ(c.onBoard, onBoard) << press << ": on the board";
-        EXPECT_EQ(c.x, x) << press << ": x";
-        EXPECT_EQ(c.y, y) << press << ": y";
+        EXPECT_EQ(c.onBoard, ClickToIntersection(c.pressX, c.pressY, x, y)) << c.name << ": on the board";
+        EXPECT_EQ(c.x, x) << c.name << ": x";
+        EXPECT_EQ(c.y, y) << c.name << ": y";
     }
-}
-
-// A fixed size fits a screen from 2 pixels above its outer height with the bar, whether the bar is shown
-// or not. Snapping to the screen's edges is checked on a real window (window_geometry_test.cpp).
-TEST(WindowSize, FitsFromTwoPixelsAboveItsHeightWithTheBar) {
-    options.statusBar = 0;
-    EXPECT_TRUE(SizeFitsScreenHeight(1, 530)) << "Small, bar hidden, on a screen 530 high";
-    EXPECT_FALSE(SizeFitsScreenHeight(1, 529)) << "Small, bar hidden, on a screen 529 high";
 }
 
 // The status bar's texts for each side in each mode: whose turn, who won, and the mode.

@@ -1,5 +1,5 @@
-// The brain protocol where the scripted conversations (converse.sh) cannot look: number and word parsing,
-// quoting of unprintable input, the INFO switches, and a full 20 x 20 board.
+// The brain protocol where the scripted conversations (converse.sh) cannot look: quoting of unprintable
+// input, the INFO switches, and a full 20 x 20 board.
 #include <gtest/gtest.h>
 
 #include "position.h"
@@ -7,38 +7,25 @@
 #include "tools/pbrain-kivrano/brain.h"
 #include "tools/pbrain-kivrano/protocol.h"
 
-// Only plain decimals up to 99999, as many as asked for; command words are whole words; quoting is printable.
-TEST(BrainProtocol, NumbersWordsAndQuoting) {
-    int32_t values[2] = {-1, -1};
-    for (const char* text : {"99999999999999999999,0", "100000,0", "9,", "9,,9", "+1,5", "9;9", "9.5,9"})
-        EXPECT_FALSE(ParseNumberList(text, values, 2)) << "'" << text << "': accepted";
-    EXPECT_TRUE(ParseNumberList("99999,0", values, 2)) << "'99999,0': accepted";
-    const char* arguments = nullptr;
-    for (const char* line : {"TURNS 9,9", "START19"})
-        EXPECT_EQ(kCommandUnknown, ParseCommandWord(line, &arguments)) << "'" << line << "': command";
-    for (const char* line : {"7", "7,7,1,1", "7,7 x"}) EXPECT_FALSE(IsStoneLine(line)) << "'" << line << "'";
-    EXPECT_TRUE(IsStoneLine(" 19 , 0 ")) << "' 19 , 0 ': a stone line";
-    char out[8];  // input quoted back in an answer is one printable line, cut to fit
+// An unprintable byte quoted back in an answer becomes '?', so the answer stays one printable line. Bad
+// numbers and words are answered in the conversations (bad_lines.txt).
+TEST(BrainProtocol, QuotedInputIsPrintable) {
+    char out[8];
     QuoteText("A\tB\x01\xff", out, sizeof out);
     EXPECT_STREQ("A?B??", out) << "tab, 0x01 and 0xff quoted";
-    QuoteText("0123456789", out, sizeof out);
-    EXPECT_STREQ("0123456", out) << "ten digits quoted into 8 bytes";
 }
 
 class Brain : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved = options;
         ResetGame();
         StartBrain();
     }
-    void TearDown() override { options = saved; }
     std::string Say(const std::string& line) {
         char answer[kAnswerCapacity];
         EXPECT_TRUE(HandleLine(line.c_str(), answer, kAnswerCapacity)) << line;
         return answer;
     }
-    Options saved;
 };
 
 // INFO sets the level and the double-three rule to 0 or 1 and ignores anything else; keys in any letter case.
@@ -51,9 +38,7 @@ TEST_F(Brain, InfoSetsTheLevelAndTheDoubleThreeRule) {
         {"INFO kivrano_level 0", 0, 0},
         {"INFO KIVRANO_DOUBLE_THREE 1", 0, 1},
         {"INFO kivrano_level 2", 0, 1},
-        {"INFO kivrano_double_three -1", 0, 1},
         {"INFO Kivrano_Level 1", 1, 1},
-        {"INFO kivrano_double_three 0", 1, 0},
     };
     for (const auto& row : rows) {
         EXPECT_EQ("", Say(row.line)) << row.line << ": answer";
@@ -76,7 +61,4 @@ TEST_F(Brain, TwentyBoardFilledToTheLastCell) {
     }
     EXPECT_EQ("13,16", Say("DONE")) << "the answer to the full BOARD";
     EXPECT_EQ(400, moveCount) << "moves recorded";
-    EXPECT_EQ(14, historyX[399]) << "last recorded column";
-    EXPECT_EQ(0, historyX[400]) << "end mark";
-    EXPECT_EQ("ERROR 0,0 is occupied", Say("TURN 0,0"));
 }

@@ -2,39 +2,31 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 PlatformRecord platformRecord;
 
 void ResetPlatformRecord() { platformRecord = PlatformRecord(); }
 
-void InvalidateArea(WindowHandle window, const PixelRect& area) {
-    platformRecord.invalidatedWindows.push_back(window);
-    platformRecord.invalidated.push_back(area);
+void InvalidateArea(WindowHandle, const PixelRect&) {}
+
+void InvalidateCell(WindowHandle, int32_t x, int32_t y) {
+    platformRecord.invalidatedCells += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
 }
 
-void InvalidateCell(WindowHandle window, int32_t x, int32_t y) {
-    platformRecord.invalidatedWindows.push_back(window);
-    platformRecord.invalidatedCells.push_back(CellPosition{x, y});
-}
-
-void InvalidateBoard(WindowHandle window) {
-    platformRecord.invalidatedWindows.push_back(window);
-    platformRecord.boardInvalidations++;
-}
+void InvalidateBoard(WindowHandle) { platformRecord.boardInvalidations++; }
 
 void PlaySoundFile(const char* fileName) { platformRecord.soundsPlayed.push_back(fileName); }
 
-bool FileExists(const char* fileName) {
-    return platformRecord.files.count(fileName) != 0 || platformRecord.heldFiles.count(fileName) != 0;
-}
-
 static bool Held(const char* fileName) { return platformRecord.heldFiles.count(fileName) != 0; }
+
+bool FileExists(const char* fileName) { return platformRecord.files.count(fileName) != 0 || Held(fileName); }
 
 int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity) {
     auto found = platformRecord.files.find(fileName);
     if (found == platformRecord.files.end() || Held(fileName)) return -1;
-    const std::vector<uint8_t>& bytes = found->second;
-    int32_t n = (int32_t)bytes.size() < capacity ? (int32_t)bytes.size() : capacity;
-    if (n > 0) memcpy(buffer, bytes.data(), (size_t)n);
+    const int32_t n = std::min((int32_t)found->second.size(), capacity);
+    if (n > 0) memcpy(buffer, found->second.data(), (size_t)n);
     return n;
 }
 

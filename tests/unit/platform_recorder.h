@@ -9,16 +9,8 @@
 
 #include "platform/platform.h"
 
-// An intersection of the board, 1..19 each way.
-struct CellPosition {
-    int32_t x;
-    int32_t y;
-};
-
 struct PlatformRecord {
-    std::vector<PixelRect> invalidated;
-    std::vector<WindowHandle> invalidatedWindows;
-    std::vector<CellPosition> invalidatedCells;  // asked for in the board's words, not in pixels
+    std::string invalidatedCells;  // in the board's words, in order: "(10,11)(11,10)"
     int32_t boardInvalidations = 0;
     std::vector<std::string> soundsPlayed;
     std::map<std::string, std::vector<uint8_t>> files;

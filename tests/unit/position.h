@@ -1,8 +1,5 @@
-// A compact way to write positions in tests:
-//   SetPosition("B 10,10 11,10 12,10  W 10,11 11,11");
-// "B" and "W" choose the colour of the coordinates (x,y) that follow.
-// The game is reset first: empty board with its wall ring, no moves, Black
-// to move, no five.
+// Positions for tests: SetPosition("B 10,10 11,10  W 10,11") empties the board (walls kept), clears
+// the record, gives Black the move and puts the stones: "B" or "W", then each stone's x,y.
 #pragma once
 
 #include <sstream>
@@ -18,26 +15,25 @@ inline void ResetGame() {
     moveCount = 0;
     winnerColour = 0;
     winDirection = 0;
-    Phase = 1;
-}
-
-inline void PutStones(const std::string& text) {
-    std::istringstream in(text);
-    std::string token;
-    Cell colour = Black;
-    while (in >> token) {
-        if (token == "B") { colour = Black; continue; }
-        if (token == "W") { colour = White; continue; }
-        int x = 0, y = 0;
-        char comma = 0;
-        std::istringstream(token) >> x >> comma >> y;
-        Board[x][y] = colour;
-    }
+    Phase = kPhaseBlack;
 }
 
 inline void SetPosition(const std::string& text) {
     ResetGame();
-    PutStones(text);
+    std::istringstream in(text);
+    std::string token;
+    Cell colour = Black;
+    while (in >> token) {
+        if (token == "B" || token == "W") {
+            colour = token == "B" ? Black : White;
+            continue;
+        }
+        int x = 0;
+        int y = 0;
+        char comma = 0;
+        std::istringstream(token) >> x >> comma >> y;
+        Board[x][y] = colour;
+    }
 }
 
 // The whole board (ring included) as a string, to compare positions.

@@ -9,7 +9,7 @@
 #include "view/paint_win32.h"
 #include "win32_check.h"
 
-static const DWORD kSentinel = 0x405060, kWood = 0xDEB062, kMagenta = 0xFF00FF, kBlue = 0x2040C0;
+static const DWORD kSentinel = 0x405060, kWood = 0xDEB062, kMagenta = 0xFF00FF;
 
 static void PaintAll(HDC dc) {
     PaintBoard(dc);
@@ -30,7 +30,7 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
     boardGeometry = g;
     FillCanvas(canvas, kSentinel);
     PaintAll(canvas.dc);
-    int wrong = 0, inside = 0;
+    int wrong = 0;
     for (int x = 1; fits && x <= kBoardSize; x++)
         for (int y = 1; y <= kBoardSize; y++) {
             const PixelPoint c = IntersectionCentre(x, y);
@@ -43,9 +43,8 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
     int stray = 0;
     for (int y = 0; y < canvas.height; y++)
         for (int x = 0; x < canvas.width; x++) {
-            if (PixelAt(canvas, x, y) != kMagenta) continue;
-            if (x >= o.left && x < o.right && y >= o.top && y < o.bottom) inside++;
-            else stray++;
+            const bool inMarker = x >= o.left && x < o.right && y >= o.top && y < o.bottom;
+            stray += !inMarker && PixelAt(canvas, x, y) == kMagenta;
         }
     const int w = g.cellWidth, h = g.cellHeight;
     ok(wrong == 0, "cells %dx%d: board pixels expected all right, %d wrong", w, h, wrong);
@@ -53,32 +52,24 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
     if (h < 24) return;  // a smaller ring is too thin to read back
     const DWORD ring = PixelAt(canvas, (in.left + in.right) / 2, (o.top + in.top) / 2 + 1);
     const DWORD stone = PixelAt(canvas, (in.left + in.right) / 2, (in.top + in.bottom) / 2);
-    ok(inside >= 3 * (o.right - o.left), "cells %dx%d: marker expected at least %d magenta pixels, got %d", w,
-       h, 3 * (o.right - o.left), inside);
     ok(ring == kMagenta, "cells %dx%d: ring above the stone expected magenta, got %06lx", w, h, ring);
     ok(Seen(stone) == White, "cells %dx%d: stone inside the ring expected White, got %06lx", w, h, stone);
 }
 
-// Little-endian bytes of values size bytes wide.
-static std::vector<uint8_t> Little(const std::vector<uint32_t>& values, int size) {
-    std::vector<uint8_t> bytes(values.size() * size);
-    for (size_t i = 0; i < values.size(); i++) PutLittle(bytes, i * size, values[i], size);
-    return bytes;
-}
-
 // Pictures of 4x2 pixels drawn one to one and read back: RLE8 and RLE4 (runs, then an absolute stretch) and
 // 32-bit bit fields after a 40-byte header (masks in red, green, blue byte order, not the usual one). The
-// other layouts the reader accepts (V4 and V5 headers, sizes clamped) are checked natively
-// (bitmap_layout_test.cpp).
+// other layouts the reader accepts are checked natively (bitmap_layout_test.cpp).
 static void CheckCompressedAndBitFieldPictures(Canvas& canvas) {
     const DWORD r = 0xFF0000, g = 0x00FF00, b = 0x0000FF, w = 0xFFFFFF;
     const std::vector<uint32_t> colours = {0, r, g, b};
-    // Rows bottom-up: white, blue, green, red under red, green, blue, white. With red in the low byte, a
-    // pixel of 32-bit bit fields is the colour with red and blue swapped.
-    std::vector<uint8_t> rgbMasks = BitmapFile({4, 2, 32, 0, 0, 40, kBitFields}, {},
-        Little({0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF}, 4));
-    const std::vector<uint8_t> masks = Little({0x0000FF, 0x00FF00, 0xFF0000}, 4);
-    std::copy(masks.begin(), masks.end(), rgbMasks.begin() + 14 + 40);
+    // Rows bottom-up: white, blue, green, red under red, green, blue, white, each pixel with red in the
+    // low byte as the masks say.
+    std::vector<uint8_t> rgbMasks = BitmapFile({4, 2, 32, 0, 0, 40, kBitFields});
+    const uint32_t masks[] = {0x0000FF, 0x00FF00, 0xFF0000};
+    const uint32_t pixels[] = {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF,  // the bottom row first
+                               0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
+    for (int i = 0; i < 3; i++) PutLittle(rgbMasks, 14 + 40 + 4 * i, masks[i], 4);
+    for (int i = 0; i < 8; i++) PutLittle(rgbMasks, 14 + 52 + 4 * i, pixels[i], 4);
     const struct { const char* name; std::vector<uint8_t> file; DWORD expected[2][4]; } pictures[] = {
         {"rle8.img",  // 2 of colour 1, 2 of colour 2, end of line; 4 given as 3, 2, 1, 3; end of picture
          BitmapFile({4, 2, 8, 4, 14, 40, kRle8}, colours, {2, 1, 2, 2, 0, 0, 0, 4, 3, 2, 1, 3, 0, 1}),
@@ -116,30 +107,23 @@ int main() {
     for (int cell = 6; cell <= 60; cell += 6)
         CheckPaint(canvas, BoardGeometry{cell, cell, 0, 0}, cell >= 18 && cell <= 30);
 
-    // A missing file, one that is no bitmap and one the layout refuses (a byte short; which others it refuses
-    // is checked natively, bitmap_layout_test.cpp) draw nothing and are left closed.
-    const std::vector<uint8_t> valid = BitmapFile({8, 6, 8, 0, 0, 40});
-    WriteBytes("cut.img", std::vector<uint8_t>(valid.begin(), valid.end() - 1));
+    // A missing file and one that is no bitmap draw nothing and are left closed; which bitmaps the layout
+    // refuses is checked natively (bitmap_layout_test.cpp).
     WriteBytes("foreign.img", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
-    for (const char* name : {"missing.img", "foreign.img", "cut.img"}) {
+    for (const char* name : {"missing.img", "foreign.img"}) {
         FillCanvas(canvas, kSentinel);
         ok(DrawImageFile(canvas.dc, name, 0, 0, 600, 600) == 0, "%s: expected 0 from DrawImageFile", name);
         ok(PixelAt(canvas, 0, 0) == kSentinel, "%s: expected nothing drawn at (0,0)", name);
-        ok(PixelAt(canvas, 300, 300) == kSentinel, "%s: expected nothing drawn at (300,300)", name);
         if (strcmp(name, "missing.img") != 0) ok(NobodyHasOpen(name), "%s: expected the file closed", name);
     }
 
     CheckCompressedAndBitFieldPictures(canvas);
 
-    // A thousand paints leave no GDI object or open file behind; the count does see a brush.
+    // A thousand paints leave no GDI object or open file behind.
     const int before = GdiObjectCount();
-    HBRUSH brush = CreateSolidBrush(kBlue);
-    ok(GdiObjectCount() == before + 1, "GDI objects with a brush: expected %d, got %d", before + 1,
-       GdiObjectCount());
-    DeleteObject(brush);
     for (int i = 0; i < 1000; i++) {
         PaintAll(canvas.dc);
-        DrawImageFile(canvas.dc, "cut.img", 0, 0, 9, 9);
+        DrawImageFile(canvas.dc, "foreign.img", 0, 0, 9, 9);
     }
     ok(GdiObjectCount() == before, "GDI objects after 1000 paints: expected %d, got %d", before,
        GdiObjectCount());
