@@ -11,23 +11,23 @@ struct GameState {
     int phase;           // kPhaseBlack or kPhaseWhite to move, kPhaseFiveMade, blinking, kPhaseWon
     int moves;           // moveCount: the stones of the record up to the current one
     int stones;          // the stones on the board (the blinking takes the five off and puts it back)
-    bool undo;           // IDM_UNDO: kEnabled or kGrayed
-    bool redo;           // IDM_REDO: kEnabled or kGrayed
+    bool undo;           // IDM_UNDO and IDM_REDO: kEnabled or kGrayed
+    bool redo;
     const char* status;  // the status bar's first part: whose turn, or the result
     const char* heard;   // the beeps, sounds, dialogs and help calls since the last step, in order
 };
 const bool kEnabled = true;
 const bool kGrayed = false;
 
-// An empty board, Black to move, Undo and Redo grayed.
+// Common states. An empty board, Black to move, Undo and Redo grayed:
 static GameState EmptyBoard(const char* status, const char* heard) {
     return {kPhaseBlack, 0, 0, kGrayed, kGrayed, status, heard};
 }
-// A game in play: the moves played all on the board, Undo enabled, Redo grayed.
+// A game in play, the moves played all on the board, Undo enabled, Redo grayed:
 static GameState Played(int phase, int moves, const char* status, const char* heard) {
     return {phase, moves, moves, kEnabled, kGrayed, status, heard};
 }
-// The game over after PlayFive's nine moves: Undo and Redo grayed; fewer stones while the five blinks off.
+// The game over after PlayFive's nine moves, Undo and Redo grayed, fewer stones while the five blinks off:
 static GameState AfterFive(int phase, int stones, const char* status, const char* heard) {
     return {phase, 9, stones, kGrayed, kGrayed, status, heard};
 }
@@ -37,7 +37,6 @@ struct Action {
     std::string name;
     std::function<void()> run;
 };
-// The human clicks the intersection (x, y).
 static Action Click(int x, int y) {
     const std::string name = "Click(" + std::to_string(x) + ", " + std::to_string(y) + ")";
     return {name, [=] { ClickIntersection(window, x, y); }};
@@ -45,7 +44,6 @@ static Action Click(int x, int y) {
 static Action Menu(int item) {
     return {std::string("Menu(") + ItemName(item) + ")", [=] { Command(window, item); }};
 }
-// The window repaints what was invalidated.
 static Action Paint() { return {"Paint()", [] { UpdateWindow(window); }}; }
 // Messages run until the timer ticks once: the computer's reply or one step of the five's blinking.
 static Action TimerTick(const char* name, UINT_PTR timer) {
@@ -83,10 +81,10 @@ static const char* Step(std::initializer_list<Action> actions, const GameState& 
        PhaseName(Phase).c_str());
     ok(moveCount == want.moves, "%s: moves expected %d, got %d", after, want.moves, (int)moveCount);
     ok(StonesOnBoard() == want.stones, "%s: stones expected %d, got %d", after, want.stones, StonesOnBoard());
-    const bool undo = !Grayed(window, IDM_UNDO);
-    const bool redo = !Grayed(window, IDM_REDO);
-    ok(undo == want.undo, "%s: undo expected %s, got %s", after, GrayedText(!want.undo), GrayedText(!undo));
-    ok(redo == want.redo, "%s: redo expected %s, got %s", after, GrayedText(!want.redo), GrayedText(!redo));
+    ok(Grayed(window, IDM_UNDO) != want.undo, "%s: undo expected %s, got %s", after, GrayedText(!want.undo),
+       GrayedText(want.undo));
+    ok(Grayed(window, IDM_REDO) != want.redo, "%s: redo expected %s, got %s", after, GrayedText(!want.redo),
+       GrayedText(want.redo));
     ok(!strcmp(StatusText(0), want.status), "%s: status expected \"%s\", got \"%s\"", after, want.status,
        StatusText(0));
     ok(!strcmp(heard, want.heard), "%s: heard expected \"%s\", got \"%s\"", after, want.heard, heard);
@@ -109,8 +107,7 @@ static void FirstExchange() {
 // Game 1's five: nothing before its paint, then seven ticks, each with a click that must be ignored, blink
 // the five and the text, the sound first; the seventh only stops the timer.
 static void WinAndBlink() {
-    const char* step = Step({PlayFive()}, Played(kPhaseFiveMade, 9, "Your turn", "putstone.wav"));
-    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "%s: expected no blinking before the paint", step);
+    Step({PlayFive()}, Played(kPhaseFiveMade, 9, "Your turn", "putstone.wav"));
     Step({Paint()}, AfterFive(kPhaseFiveMade, 9, "You win !", ""));
     Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseFiveMade + 1, 4, "", "finish.wav"), "tick 1");
     Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseFiveMade + 2, 9, "You win !", ""), "tick 2");
@@ -118,14 +115,14 @@ static void WinAndBlink() {
     Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseFiveMade + 4, 9, "You win !", ""), "tick 4");
     Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseFiveMade + 5, 4, "", ""), "tick 5");
     Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseWon, 9, "You win !", ""), "tick 6");
-    step = Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseWon, 9, "You win !", ""), "tick 7");
+    const char* step = Step({BlinkTick(), Click(5, 5)}, AfterFive(kPhaseWon, 9, "You win !", ""), "tick 7");
     ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "%s: expected the blink timer stopped", step);
     ok(MarkerPixels(window, MarkerRect()) == 0, "%s: expected no marker once the game is won", step);
     Step({Menu(IDM_NEW_GAME)}, EmptyBoard("Your turn", "clear.wav"));
 }
 
 // Continuous play restarts at the seventh tick; New Game while blinking clears at once, and the next tick
-// only stops the timer.
+// leaves the new board alone.
 static void AfterTheFive() {
     Step({Menu(IDM_CONTINUOUS_PLAY), Menu(IDM_SPEED_FAST), PlayFive(), BlinkTick(), BlinkTick(), BlinkTick(),
           BlinkTick(), BlinkTick(), BlinkTick(), BlinkTick()},
@@ -133,7 +130,6 @@ static void AfterTheFive() {
     const char* step = Step({Menu(IDM_CONTINUOUS_PLAY), PlayFive(), BlinkTick(), Menu(IDM_NEW_GAME)},
                             EmptyBoard("Your turn", "putstone.wav finish.wav clear.wav"));
     ok(RunUntilTick(window, IDT_WIN_HIGHLIGHT), "%s: expected one more blink tick", step);
-    ok(!KillTimer(window, IDT_WIN_HIGHLIGHT), "%s: expected that tick to stop the blink timer", step);
     ok(StonesOnBoard() == 0, "%s: expected that tick to leave the new board empty", step);
 }
 
@@ -174,7 +170,7 @@ static void LevelAndSpeed() {
     }
 }
 
-// Sizes keep the corner; Free adds 2 pixels and a sizing frame; the status bar takes 20 pixels.
+// Sizes keep the corner; Free adds 2 pixels; the status bar takes 20 pixels.
 static void SizesAndStatusBar() {
     static const struct { int item, width, height; } kSteps[] = {
         {IDM_SIZE_TINY, 354, 412},
@@ -190,9 +186,6 @@ static void SizesAndStatusBar() {
         GetWindowRect(window, &r);
         ok(r.right - r.left == s.width, "%s: width expected %d, got %ld", step, s.width, r.right - r.left);
         ok(r.bottom - r.top == s.height, "%s: height expected %d, got %ld", step, s.height, r.bottom - r.top);
-        const bool sizeable = (GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
-        ok(sizeable == (s.item == IDM_SIZE_FREE), "%s: sizing frame expected %s", step,
-           s.item == IDM_SIZE_FREE ? "present" : "absent");
     }
     ok(r.left == 50, "after the sizes: left expected 50, got %ld", r.left);
     ok(r.top == 40, "after the sizes: top expected 40, got %ld", r.top);
@@ -211,18 +204,16 @@ static void ExpectMoveLandsAt(int left, int top, int wantLeft, int wantTop) {
 // Colour and mode restart a game in progress; after a five they change only the options, for the next game:
 // New Game then starts Computer vs Person with the human Black.
 static void ModeAndColour() {
-    const char* step = Step({Click(10, 10), ReplyTick(), Menu(IDM_COLOR_WHITE), ReplyTick()},
-        Played(kPhaseWhite, 1, "Your turn", "putstone.wav putstone.wav clear.wav putstone.wav"));
-    ExpectItem(window, step, IDM_COLOR_WHITE, true, false);
-    ExpectItem(window, step, IDM_COLOR_BLACK, false, false);
-    step = Step({Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", "clear.wav"));
+    Step({Click(10, 10), ReplyTick(), Menu(IDM_COLOR_WHITE), ReplyTick()},
+         Played(kPhaseWhite, 1, "Your turn", "putstone.wav putstone.wav clear.wav putstone.wav"));
+    const char* step = Step({Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", "clear.wav"));
     ExpectItem(window, step, IDM_COLOR_WHITE, true, true);
     ok(!strcmp(StatusText(1), "Person vs Person"), "%s: mode text expected \"Person vs Person\", got \"%s\"",
        step, StatusText(1));
     Step({PlayFive(), Paint(), Menu(IDM_COMPUTER_VS_PERSON), Menu(IDM_COLOR_BLACK)},
          AfterFive(kPhaseFiveMade, 9, "Black win !", "putstone.wav"));
     Step({Menu(IDM_NEW_GAME), Paint()}, EmptyBoard("Your turn", "clear.wav"));
-    Step({Menu(IDM_NEW_GAME), Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", ""));
+    Step({Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", ""));
 }
 
 // Exactly these areas (cells, markers), named in what, wait to be repainted.
@@ -281,7 +272,7 @@ static DWORD QuickestReply(int speed) {
 }
 
 // Each dialog as it is activated goes to heard: modal when it disables the main window, its caption and
-// its first text. Then Enter closes it.
+// the text just before its OK button. Then Enter closes it.
 static LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
     HWND shown = (HWND)wParam;
     char name[16] = "";
@@ -289,10 +280,7 @@ static LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
         wchar_t caption[32];
         wchar_t text[32];
         GetWindowTextW(shown, caption, 32);
-        HWND control = GetWindow(shown, GW_CHILD);
-        while ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
-            control = GetWindow(control, GW_HWNDNEXT);
-        GetWindowTextW(control, text, 32);
+        GetWindowTextW(GetWindow(GetDlgItem(shown, IDOK), GW_HWNDPREV), text, 32);
         wchar_t seen[96];
         const bool modal = GetWindow(shown, GW_OWNER) == window && !IsWindowEnabled(window);
         swprintf(seen, 96, L"%lsdialog \"%ls\" saying \"%ls\"", modal ? L"modal " : L"", caption, text);
@@ -307,9 +295,8 @@ static LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
 // In place of WinHelpA: the call recorded, as the help viewer would wait on its own dialog.
 static BOOL WINAPI RecordHelp(HWND owner, LPCSTR file, UINT command, ULONG_PTR data) {
     char call[96];
-    snprintf(call, sizeof call, "WinHelpA(%s, %s, %s, %lu)",
-             owner == window ? "main window" : "another window", file,
-             command == HELP_FINDER ? "HELP_FINDER" : "another command", (unsigned long)data);
+    snprintf(call, sizeof call, "WinHelpA(%s, %s, %s, %lu)", owner == window ? "main window" : "another",
+             file, command == HELP_FINDER ? "HELP_FINDER" : "another command", (unsigned long)data);
     Heard(call);
     return TRUE;
 }
@@ -341,7 +328,7 @@ int main() {
     Step({Click(10, 10)}, Played(kPhaseBlack, 8, "Your turn",
          "beep modal dialog \"Warning 3X3 !\" saying \"\uC30D \uC0BC \uC785 \uB2C8 \uB2E4\""));
     Step({Menu(IDM_ABOUT)}, Played(kPhaseBlack, 8, "Your turn",
-         "modal dialog \"About Kivrano\" saying \"Kivrano     Version 1.46\""));
+         "modal dialog \"About Kivrano\" saying \"example.org/kivrano\""));
     UnhookWindowsHookEx(hook);
     const bool recorded = ReplaceImport("WinHelpA", (void*)RecordHelp);
     ok(recorded, "expected the program to import WinHelpA");

@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -117,7 +115,6 @@ inline int MarkerPixels(HWND window, const PixelRect& area) {
 
 // The stones played in this order, Black first, the side after them to move, all repainted, nothing heard.
 inline void SetUpPosition(HWND window, std::initializer_list<POINT> moves) {
-    moveCount = 0;
     Phase = kPhaseBlack;
     NewGame(window);
     for (POINT p : moves) PlaceStone(window, p.x, p.y);

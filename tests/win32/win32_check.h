@@ -14,8 +14,7 @@ enum CheckResult { kFailed, kPassed, kSkipped };
 void Check(CheckResult result, const char* file, int line, const char* format, ...)
     __attribute__((format(printf, 4, 5)));
 
-// Dispatches every message waiting for this thread.
-void PumpMessages();
+void PumpMessages();  // every message waiting for this thread
 // Dispatches messages for about the given time (timers, paints).
 void PumpMessagesFor(DWORD milliseconds);
 
