@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <stdio.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -54,8 +52,7 @@ inline bool Checked(HWND window, int item) { return MenuState(window, item) & MF
 inline bool Grayed(HWND window, int item) { return MenuState(window, item) & MF_GRAYED; }
 inline const char* CheckedText(bool checked) { return checked ? "checked" : "unchecked"; }
 inline const char* GrayedText(bool grayed) { return grayed ? "grayed" : "enabled"; }
-// One menu item's check mark and graying, each its own check, as in
-// "after X: IDM_UNDO expected grayed, got enabled".
+// A menu item's check mark and graying, one check each: "after X: IDM_UNDO expected grayed, got enabled".
 inline void ExpectItem(HWND window, const char* step, int item, bool checked, bool grayed) {
     ok(Checked(window, item) == checked, "%s: %s expected %s, got %s", step, ItemName(item),
        CheckedText(checked), CheckedText(!checked));
@@ -118,7 +115,6 @@ inline int MarkerPixels(HWND window, const PixelRect& area) {
 
 // The stones played in this order, Black first, the side after them to move, all repainted, nothing heard.
 inline void SetUpPosition(HWND window, std::initializer_list<POINT> moves) {
-    moveCount = 0;
     Phase = kPhaseBlack;
     NewGame(window);
     for (POINT p : moves) PlaceStone(window, p.x, p.y);
@@ -140,9 +136,8 @@ inline bool ReplaceImport(const char* function, void* replacement) {
         auto* name = (IMAGE_THUNK_DATA*)(base + dll->OriginalFirstThunk);
         auto* slot = (IMAGE_THUNK_DATA*)(base + dll->FirstThunk);
         for (; name->u1.AddressOfData; name++, slot++) {
-            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
-            if (strcmp((char*)((IMAGE_IMPORT_BY_NAME*)(base + name->u1.AddressOfData))->Name, function) != 0)
-                continue;
+            auto* byName = (IMAGE_IMPORT_BY_NAME*)(base + name->u1.AddressOfData);
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) || strcmp(byName->Name, function) != 0) continue;
             // Written in place, not by WriteProcessMemory: the 32-bit programs run under qemu, whose
             // guest addresses are not the host's, and wineserver would write at the host's.
             DWORD was;
@@ -154,13 +149,12 @@ inline bool ReplaceImport(const char* function, void* replacement) {
     return false;
 }
 
-// Records beeps and sounds, copies the images and sounds here, removes the settings file and starts the game.
+// Records beeps and sounds, copies the pictures here, removes the settings file and starts the game.
 inline HWND StartFreshGame() {
     ok(ReplaceImport("MessageBeep", (void*)RecordBeep), "expected the program to import MessageBeep");
     ok(ReplaceImport("PlaySoundA", (void*)RecordSound), "expected the program to import PlaySoundA");
-    for (const char* name : {"board.img", "black.img", "white.img", "putstone.wav", "clear.wav",
-                             "finish.wav"})
-        ok(CopyAsset(name), "expected to copy assets/%s", name);
+    const char* missing = CopyBoardPictures();
+    ok(missing == NULL, "expected to copy assets/%s", missing);
     DeleteFileA("Kivrano.ini");
     return StartGame();
 }

@@ -55,17 +55,14 @@ inline void WriteBytes(const char* name, const std::vector<uint8_t>& bytes) {
     fclose(file);
 }
 
-// Copies one of the game's pictures from the repository's assets/ folder into the working directory.
-inline bool CopyAsset(const char* name) {
-    char path[MAX_PATH];
-    snprintf(path, sizeof path, "Z:%s/assets/%s", getenv("KIVRANO_SOURCE_DIR"), name);
-    return CopyFileA(path, name, FALSE) != 0;
-}
-
-// Copies the board and both stones; the name of the first that failed, or NULL.
+// Copies the board and both stones from the repository's assets/ folder into the working directory; the
+// name of the first that failed, or NULL.
 inline const char* CopyBoardPictures() {
-    for (const char* name : {"board.img", "black.img", "white.img"})
-        if (!CopyAsset(name)) return name;
+    for (const char* name : {"board.img", "black.img", "white.img"}) {
+        char path[MAX_PATH];
+        snprintf(path, sizeof path, "Z:%s/assets/%s", getenv("KIVRANO_SOURCE_DIR"), name);
+        if (!CopyFileA(path, name, FALSE)) return name;
+    }
     return NULL;
 }
 
