@@ -40,10 +40,10 @@ static void ReadWhole(const char* name, BYTE* buffer, UINT capacity) {
 
 // The reads a repaint must make: the board and one stone file per stone.
 static void ReadPictures(BYTE* buffer, UINT capacity) {
-    ReadWhole("board.img", buffer, capacity);
+    ReadWhole(kBoardImageFile, buffer, capacity);
     for (int x = 1; x <= kBoardSize; x++)
         for (int y = 1; y <= kBoardSize; y++)
-            ReadWhole(Board[x][y] == Black ? "black.img" : "white.img", buffer, capacity);
+            ReadWhole(Board[x][y] == Black ? kBlackImageFile : kWhiteImageFile, buffer, capacity);
 }
 
 static int CompareTimes(const void* a, const void* b) {

@@ -127,7 +127,7 @@ int main() {
     }
     ok(GdiObjectCount() == before, "GDI objects after 1000 paints: expected %d, got %d", before,
        GdiObjectCount());
-    for (const char* name : {"board.img", "black.img", "white.img"})
+    for (const char* name : {kBoardImageFile, kBlackImageFile, kWhiteImageFile})
         ok(NobodyHasOpen(name), "%s: expected closed after the paints, left open", name);
     DestroyCanvas(canvas);
     return CheckSummary("board_paint");

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "product.h"
+
 struct Canvas { HDC dc; HBITMAP bitmap; HGDIOBJ previous; DWORD* pixels; int width, height; };
 
 inline Canvas CreateCanvas(int width, int height) {
@@ -58,7 +60,7 @@ inline void WriteBytes(const char* name, const std::vector<uint8_t>& bytes) {
 // Copies the board and both stones from the repository's assets/ folder into the working directory; the
 // name of the first that failed, or NULL.
 inline const char* CopyBoardPictures() {
-    for (const char* name : {"board.img", "black.img", "white.img"}) {
+    for (const char* name : {kBoardImageFile, kBlackImageFile, kWhiteImageFile}) {
         char path[MAX_PATH];
         snprintf(path, sizeof path, "Z:%s/assets/%s", getenv("KIVRANO_SOURCE_DIR"), name);
         if (!CopyFileA(path, name, FALSE)) return name;

@@ -162,7 +162,7 @@ static void Dialogs() {
             {"dialog", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 47, 88, 192, 102, 11,
              "About Kivrano"},
             {"Static", WS_CHILD | WS_VISIBLE | SS_ICON, 14, 12, 0, 0, kStatic, "KIVRANO"},
-            {"Static", kText, 47, 10, 170, 8, kStatic, "Kivrano     Version 1.46"},
+            {"Static", kText, 47, 10, 170, 8, kStatic, KIVRANO_ABOUT_VERSION_LINE},
             {"Static", kText, 44, 22, 170, 8, kStatic, "A game of five in a row"},
             {"Static", kText, 14, 44, 170, 8, kStatic, "Created"},
             {"Static", kText, 49, 44, 170, 8, kStatic, "December 2026"},
