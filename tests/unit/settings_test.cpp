@@ -62,8 +62,10 @@ TEST(SettingsBytes, RecordsByteForByte) {
     EXPECT_EQ("", Differences(Stored(-40, INT32_MIN, 2, 644), DecodeSettings(extremes.data())))
         << "-40, INT32_MIN read back";
     const Bytes file = FileOf({255, 128, 127, 0x107, 1, 0, 2, -1, 3, 0, 0, 2, 0});
-    EXPECT_EQ((Bytes{1, 46, 0xFF, 0x80, 0x7F, 0x07, 1, 0, 2, 0xFF, 3}),
-              Bytes(file.begin(), file.begin() + 11));
+    const uint8_t kOptionRecord[11] = {1, 46, 0xFF, 0x80, 0x7F, 0x07, 1, 0, 2, 0xFF, 3};
+    for (int i = 0; i < 11; i++)
+        EXPECT_EQ(kOptionRecord[i], file[i])
+            << "option record byte " << i << ": " << (i < 2 ? "header" : kFields[i - 2].name);
     EXPECT_EQ("", Differences({-1, -128, 127, 7, 1, 0, 1, 1, 1, 0, 0, 2, 0}, DecodeSettings(file.data())));
 }
 
