@@ -4,6 +4,7 @@
 
 #include "platform_recorder.h"
 #include "position.h"
+#include "settings/options.h"
 
 // Black to move on an empty board, nothing recorded yet.
 class BoardTest : public ::testing::Test {
@@ -72,4 +73,22 @@ TEST_F(BoardTest, InitWallRingLeavesOnlyTheGamesBoard) {
     for (int x = 0; x < kBoardCells; x++)
         for (int y = 0; y < kBoardCells; y++) empty += Board[x][y] == Empty;
     EXPECT_EQ(361, empty) << "Empty cells";
+}
+
+// New Game empties the playing area (the ring stays), repaints the whole board, and sounds only when stones
+// were there to clear.
+TEST_F(BoardTest, NewGameClearsAndRepaintsTheBoard) {
+    options.sound = 1;
+    PlaceStone(nullptr, 10, 10);
+    ResetPlatformRecord();
+    NewGame(nullptr);
+    NewGame(nullptr);
+    EXPECT_EQ(0, moveCount) << "move count";
+    EXPECT_EQ(2, platformRecord.boardInvalidations) << "whole-board repaints, one per New Game";
+    EXPECT_EQ(std::vector<std::string>{"clear.wav"}, platformRecord.soundsPlayed) << "sounds of two New Games";
+    ResetGame();
+    const std::string emptyBoard = BoardSnapshot();
+    PlaceStone(nullptr, 10, 10);
+    NewGame(nullptr);
+    EXPECT_EQ(emptyBoard, BoardSnapshot()) << "the board after New Game";
 }
