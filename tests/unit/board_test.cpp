@@ -85,7 +85,8 @@ TEST_F(BoardTest, NewGameClearsAndRepaintsTheBoard) {
     NewGame(nullptr);
     EXPECT_EQ(0, moveCount) << "move count";
     EXPECT_EQ(2, platformRecord.boardInvalidations) << "whole-board repaints, one per New Game";
-    EXPECT_EQ(std::vector<std::string>{"clear.wav"}, platformRecord.soundsPlayed) << "sounds of two New Games";
+    EXPECT_EQ(std::vector<std::string>{"clear.wav"}, platformRecord.soundsPlayed)
+        << "sounds of two New Games";
     ResetGame();
     const std::string emptyBoard = BoardSnapshot();
     PlaceStone(nullptr, 10, 10);
