@@ -73,6 +73,21 @@ for offset in $(seq 0 80); do
 done
 [ -n "$client_y" ] || { echo "FAIL: could not find the board on screen"; exit 1; }
 centre() { echo $((client_x + 20 + ($1 - 1) * 30)) $((client_y + 20 + ($2 - 1) * 30)); }
+# expect_point SCREENSHOT X Y black|white|empty: a stone is read at the point, an empty point beside it, off
+# its grid lines, where the board itself shows. Each brightness seen is kept for the closing line.
+seen=""
+expect_point() {
+    local cx cy level
+    read -r cx cy <<<"$(centre "$2" "$3")"
+    [ "$4" = empty ] && cx=$((cx + 8)) && cy=$((cy + 8))
+    level=$(brightness "$1" "$cx" "$cy")
+    seen="$seen $4 at ($2,$3) $level;"
+    case $4 in
+    black) [ "$level" -lt 80 ] ;;
+    white) [ "$level" -gt 170 ] ;;
+    empty) [ "$level" -gt 80 ] && [ "$level" -lt 230 ] ;;
+    esac || fail "$(basename "$1"): expected $4 at ($2, $3), brightness $level"
+}
 
 # The human (Black) plays the centre; the computer (White) answers at (11, 10).
 read -r px py <<<"$(centre 10 10)"
@@ -81,15 +96,9 @@ sleep 2.5
 shot "$play/after.png"
 # The game's window, as the README shows it.
 convert "$play/after.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
-black=$(brightness "$play/after.png" "$px" "$py")
-[ "$black" -lt 80 ] || fail "no black stone at (10, 10): brightness $black"
-read -r wx wy <<<"$(centre 11 10)"
-white=$(brightness "$play/after.png" "$wx" "$wy")
-[ "$white" -gt 170 ] || fail "no white stone at (11, 10): brightness $white"
-# Beside an empty point, off its grid lines, the board itself shows.
-read -r ex ey <<<"$(centre 5 5)"
-empty=$(brightness "$play/after.png" $((ex + 8)) $((ey + 8)))
-[ "$empty" -gt 80 ] && [ "$empty" -lt 230 ] || fail "an empty point should show the board: brightness $empty"
+expect_point "$play/after.png" 10 10 black
+expect_point "$play/after.png" 11 10 white
+expect_point "$play/after.png" 5 5 empty
 
 # The double-three warning, in a new game from the keyboard's menu (Alt+G,
 # N). Black's (6,6), (6,5), (7,6) and (4,7) draw the computer's replies
@@ -106,12 +115,8 @@ for move in "6 6" "6 5" "7 6" "4 7"; do
     sleep 1.5
 done
 shot "$play/before-warning.png"
-read -r wx wy <<<"$(centre 9 7)"
-white=$(brightness "$play/before-warning.png" "$wx" "$wy")
-[ "$white" -gt 170 ] || fail "no white stone at (9, 7) before the warning: brightness $white"
-read -r ex ey <<<"$(centre 10 10)"
-empty=$(brightness "$play/before-warning.png" $((ex + 8)) $((ey + 8)))
-[ "$empty" -gt 80 ] && [ "$empty" -lt 230 ] || fail "the new game left (10, 10) taken: brightness $empty"
+expect_point "$play/before-warning.png" 9 7 white
+expect_point "$play/before-warning.png" 10 10 empty  # the new game cleared it
 read -r tx ty <<<"$(centre 5 6)"
 board_area="580x560+${client_x}+${client_y}"
 convert "$play/before-warning.png" -crop "$board_area" +repage "$play/board-before-warning.png"
@@ -174,5 +179,5 @@ else
     fail "closing the game wrote no Kivrano.ini"
 fi
 
-echo "played: black at (10,10) brightness $black, white at (11,10) brightness $white; screenshot $screenshot"
+echo "played, brightness:$seen screenshot $screenshot"
 [ $failures -eq 0 ]
