@@ -15,13 +15,9 @@ if(KIVRANO_WIN32_DIR)
     add_test(NAME shipped.dist_zip COMMAND ${shipped}/check-dist.sh ${KIVRANO_WIN32_DIR})
     set_tests_properties(shipped.dist_zip PROPERTIES RESOURCE_LOCK dist)
 
-    set(rig ${PROJECT_SOURCE_DIR}/tests/win32/wine-rig.sh)
     set(rig32_dir ${CMAKE_BINARY_DIR}/wine-rig32)
     # Sets up the i386 Wine first if this machine lacks it (minutes, once).
-    add_test(NAME wine_rig32_start COMMAND ${rig} start32 ${rig32_dir})
-    set_tests_properties(wine_rig32_start PROPERTIES FIXTURES_SETUP wine32 TIMEOUT 900)
-    add_test(NAME wine_rig32_stop COMMAND ${rig} stop ${rig32_dir})
-    set_tests_properties(wine_rig32_stop PROPERTIES FIXTURES_CLEANUP wine32)
+    kivrano_wine_rig(wine_rig32 wine32 ${rig32_dir} 900 start32)
 
     add_test(NAME shipped.e2e.play_as_user
              COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig32_dir} ${game}
@@ -45,10 +41,7 @@ if(KIVRANO_WIN32_DIR)
     file(GLOB win32_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*_test.cpp)
     foreach(source ${win32_tests})
         get_filename_component(name ${source} NAME_WE)
-        add_test(NAME shipped.win32.${name}
-                 COMMAND ${rig} run ${rig32_dir} ${KIVRANO_WIN32_DIR}/tests/win32/${name}.exe)
-        set_tests_properties(shipped.win32.${name} PROPERTIES
-            FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 300 SKIP_RETURN_CODE 77
-            ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+        kivrano_wine_program(shipped.win32.${name} wine32 ${rig32_dir}
+                             ${KIVRANO_WIN32_DIR}/tests/win32/${name}.exe)
     endforeach()
 endif()

@@ -2,23 +2,34 @@
 # rig's private display and prefix. The rig starts once before them and
 # stops after them (CTest fixtures), whatever their results.
 set(KIVRANO_WIN64_DIR "" CACHE PATH "The win64 build whose test programs run under wine64")
-if(KIVRANO_WIN64_DIR)
-    set(rig ${PROJECT_SOURCE_DIR}/tests/win32/wine-rig.sh)
-    set(rig_dir ${CMAKE_BINARY_DIR}/wine-rig)
-    add_test(NAME wine_rig_start COMMAND ${rig} start ${rig_dir})
-    set_tests_properties(wine_rig_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120)
-    add_test(NAME wine_rig_stop COMMAND ${rig} stop ${rig_dir})
-    set_tests_properties(wine_rig_stop PROPERTIES FIXTURES_CLEANUP wine)
+set(rig ${PROJECT_SOURCE_DIR}/tests/win32/wine-rig.sh)
 
+# A rig as a CTest fixture: NAME_start runs `wine-rig.sh START DIR ARGS...`
+# before the tests that require FIXTURE, NAME_stop stops it after them.
+function(kivrano_wine_rig name fixture dir timeout start)
+    add_test(NAME ${name}_start COMMAND ${rig} ${start} ${dir} ${ARGN})
+    set_tests_properties(${name}_start PROPERTIES FIXTURES_SETUP ${fixture} TIMEOUT ${timeout})
+    add_test(NAME ${name}_stop COMMAND ${rig} stop ${dir})
+    set_tests_properties(${name}_stop PROPERTIES FIXTURES_CLEANUP ${fixture})
+endfunction()
+
+# A Win32 test program run on the rig in DIR, one at a time on its display.
+# Exit code 77 means checks this screen could not make (win32_check.h):
+# CTest shows the test as skipped.
+function(kivrano_wine_program test fixture dir exe)
+    add_test(NAME ${test} COMMAND ${rig} run ${dir} ${exe})
+    set_tests_properties(${test} PROPERTIES
+        FIXTURES_REQUIRED ${fixture} RESOURCE_LOCK ${fixture}_display TIMEOUT 300 SKIP_RETURN_CODE 77
+        ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
+endfunction()
+
+if(KIVRANO_WIN64_DIR)
+    set(rig_dir ${CMAKE_BINARY_DIR}/wine-rig)
+    kivrano_wine_rig(wine_rig wine ${rig_dir} 120 start)
     file(GLOB win32_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*_test.cpp)
     foreach(source ${win32_tests})
         get_filename_component(name ${source} NAME_WE)
-        add_test(NAME win32.${name}
-                 COMMAND ${rig} run ${rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
-        # 77: checks this screen could not make (win32_check.h); CTest shows the test as skipped.
-        set_tests_properties(win32.${name} PROPERTIES
-            FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 300 SKIP_RETURN_CODE 77
-            ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
+        kivrano_wine_program(win32.${name} wine ${rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
     endforeach()
 endif()
 
@@ -36,13 +47,7 @@ endif()
 # rig of its own: the window opens Tiny and the taller sizes are grayed.
 if(KIVRANO_WIN64_DIR)
     set(small_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-600)
-    add_test(NAME wine_rig_small_start COMMAND ${rig} start ${small_rig_dir} 1024x600)
-    set_tests_properties(wine_rig_small_start PROPERTIES FIXTURES_SETUP wine_small TIMEOUT 120)
-    add_test(NAME wine_rig_small_stop COMMAND ${rig} stop ${small_rig_dir})
-    set_tests_properties(wine_rig_small_stop PROPERTIES FIXTURES_CLEANUP wine_small)
-    add_test(NAME win32.startup_test.small_screen
-             COMMAND ${rig} run ${small_rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
-    set_tests_properties(win32.startup_test.small_screen PROPERTIES
-        FIXTURES_REQUIRED wine_small RESOURCE_LOCK wine_small_display TIMEOUT 300 SKIP_RETURN_CODE 77
-        ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
+    kivrano_wine_rig(wine_rig_small wine_small ${small_rig_dir} 120 start 1024x600)
+    kivrano_wine_program(win32.startup_test.small_screen wine_small ${small_rig_dir}
+                         ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
 endif()
