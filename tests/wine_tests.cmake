@@ -14,7 +14,7 @@ function(kivrano_wine_rig name fixture dir timeout start)
 endfunction()
 
 # A Win32 test program run on the rig in DIR, one at a time on its display.
-# Exit code 77 means checks this screen could not make (win32_check.h):
+# Exit code 77 means the program could make none of its checks on this screen (win32_check.h):
 # CTest shows the test as skipped.
 function(kivrano_wine_program test fixture dir exe)
     add_test(NAME ${test} COMMAND ${rig} run ${dir} ${exe})

@@ -21,6 +21,6 @@ void PumpMessagesFor(DWORD milliseconds);
 // The region's rectangles in the system's own order, "(left,top)-(right,bottom) ...", or "nothing".
 std::string RegionText(HRGN region);
 
-// Prints the totals and gives the exit status: 0 when every check passed, 77 (CTest's "skipped", as
-// tests/wine_tests.cmake sets it) when none failed but some could not be made here, 1 when any failed.
+// Prints the totals and gives the exit status: 1 when any check failed, 77 (CTest's "skipped", as
+// tests/wine_tests.cmake sets it) when no check could be made here, else 0, skipped checks counted aside.
 int CheckSummary(const char* testName);
