@@ -254,7 +254,7 @@ static void HandleTurn(const char* arguments, char* answer, int32_t capacity) {
     const int32_t savedPhase = Phase;
     const Cell savedBrainColour = brainColour;
     if (moveCount == 0) brainColour = White;
-    const Cell opponent = brainColour % 2 + 1;
+    const Cell opponent = Opponent(brainColour);
     if (PlaceAndJudge(x, y, opponent)) {
         brainColour = savedBrainColour;
         RestorePosition(savedPhase);
@@ -345,7 +345,7 @@ static void HandleDone(char* answer, int32_t capacity) {
             markedY[markedLength] = pendingY[i];
             markedLength++;
         } else {
-            Record(pendingX[i], pendingY[i], pendingField[i] == 1 ? brain : brain % 2 + 1);
+            Record(pendingX[i], pendingY[i], pendingField[i] == 1 ? brain : Opponent(brain));
         }
     }
     brainColour = brain;
