@@ -11,6 +11,15 @@
 
 const int kLineCapacity = 4096;
 
+// The end of an answer line: CR LF on Windows, as its console programs
+// write; LF alone elsewhere, as a manager on Linux may cut off only the LF
+// and take "9,9\r" for a malformed move.
+#ifdef _WIN32
+static const char kLineEnd[] = "\r\n";
+#else
+static const char kLineEnd[] = "\n";
+#endif
+
 // Reads one line without its LF. False at the end of input with nothing
 // read. A NUL byte becomes '?' so that it cannot cut the line short;
 // overlong is set when the line did not fit (the rest is skipped).
@@ -30,8 +39,8 @@ static bool ReadLine(char* line, int capacity, bool& overlong) {
 
 int main() {
 #ifdef _WIN32
-    // Byte for byte: the answers end in CR LF of their own, and a CR or a
-    // Ctrl-Z in the input must not be translated.
+    // Byte for byte: the answers end in kLineEnd of their own, and a CR or
+    // a Ctrl-Z in the input must not be translated.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
@@ -48,7 +57,7 @@ int main() {
         }
         if (answer[0] != '\0') {
             fputs(answer, stdout);
-            fputs("\r\n", stdout);
+            fputs(kLineEnd, stdout);
             fflush(stdout);
         }
     }
