@@ -404,19 +404,53 @@ static void HandleInfo(const char* arguments) {
     }
 }
 
-bool HandleLine(const char* line, char* answer, int32_t capacity) {
+static const char kLineTooLong[] = "ERROR line too long";
+
+// A line too long to read whole, known by its command word only: it is not
+// carried out. Only a command that expects an answer gets the error.
+static void DropOverlongLine(CommandWord command, char* answer, int32_t capacity) {
+    switch (command) {
+    case kCommandBlank:
+    case kCommandInfo:
+    case kCommandEnd:
+        break;  // no answer expected: dropped without a word
+    case kCommandBoard:
+        // Its stone lines still follow, up to the DONE that gets the error.
+        block = kBoardBlock;
+        pendingLength = 0;
+        snprintf(pendingError, sizeof pendingError, "%s", kLineTooLong);
+        break;
+    case kCommandUnknown:
+        // Far too long for a stone line: a command, whose block may follow.
+        block = kUnknownBlock;
+        Answer(answer, capacity, kLineTooLong);
+        break;
+    default:
+        Answer(answer, capacity, kLineTooLong);
+        break;
+    }
+}
+
+// One line, whole (complete) or only its start (too long to read whole).
+static bool HandleAnyLine(const char* line, bool complete, char* answer, int32_t capacity) {
     answer[0] = '\0';
     const char* arguments = NULL;
     const CommandWord command = ParseCommandWord(line, &arguments);
-    if (command == kCommandEnd) return false;
+    if (command == kCommandEnd && complete) return false;
     if (block == kBoardBlock) {
         if (command == kCommandDone) {
-            HandleDone(answer, capacity);
+            if (complete) {
+                HandleDone(answer, capacity);
+            } else {
+                block = kNoBlock;
+                Answer(answer, capacity, kLineTooLong);
+            }
             return true;
         }
         if (command == kCommandBlank) return true;
         if (command == kCommandUnknown) {
-            AddBoardLine(line);
+            if (complete) AddBoardLine(line);
+            else if (pendingError[0] == '\0') snprintf(pendingError, sizeof pendingError, "%s", kLineTooLong);
             return true;
         }
         // Another command: the BOARD was abandoned; the game stays as it was.
@@ -427,9 +461,13 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
             block = kNoBlock;
             return true;
         }
-        if (command == kCommandBlank || (command == kCommandUnknown && IsStoneLine(line))) return true;
+        if (command == kCommandBlank || (command == kCommandUnknown && complete && IsStoneLine(line))) return true;
         // Anything else: there was no block, and the line is a command.
         block = kNoBlock;
+    }
+    if (!complete) {
+        DropOverlongLine(command, answer, capacity);
+        return true;
     }
     char quoted[96];
     switch (command) {
@@ -482,12 +520,10 @@ bool HandleLine(const char* line, char* answer, int32_t capacity) {
     return true;
 }
 
-void HandleOverlongLine(char* answer, int32_t capacity) {
-    answer[0] = '\0';
-    if (block == kBoardBlock) {
-        if (pendingError[0] == '\0') snprintf(pendingError, sizeof pendingError, "ERROR line too long");
-        return;
-    }
-    block = kNoBlock;
-    Answer(answer, capacity, "ERROR line too long");
+bool HandleLine(const char* line, char* answer, int32_t capacity) {
+    return HandleAnyLine(line, true, answer, capacity);
+}
+
+void HandleOverlongLine(const char* start, char* answer, int32_t capacity) {
+    HandleAnyLine(start, false, answer, capacity);
 }

@@ -10,6 +10,7 @@
 #   > TEXT        a line sent to the brain (backslash escapes such as \0 and
 #                 \t are expanded); a lone > sends an empty line
 #   >* N TEXT     TEXT repeated N times, sent as one line
+#   >~ N TEXT     TEXT and then spaces up to N characters, sent as one line
 #   < TEXT        the answer expected next, without its line end; @VERSION@ in
 #                 it stands for the game's version, given as VERSION
 #   # ...         a comment; blank lines are ignored
@@ -51,6 +52,12 @@ while IFS= read -r line || [ -n "$line" ]; do
             text=${rest#* }
             repeated=$(printf "%${count}s" "" | sed "s/ /$text/g")
             inputs+=("$repeated"); answers+=("") ;;
+        '>~ '*)
+            rest=${line#>~ }
+            count=${rest%% *}
+            text=""
+            [ "$rest" = "$count" ] || text=${rest#* }
+            inputs+=("$(printf "%-${count}s" "$text")"); answers+=("") ;;
         '< '*)
             [ ${#inputs[@]} -gt 0 ] || fail "an answer before any input"
             line=${line//@VERSION@/$version}

@@ -20,18 +20,22 @@ static const char kLineEnd[] = "\r\n";
 static const char kLineEnd[] = "\n";
 #endif
 
-// Reads one line without its LF. False at the end of input with nothing
-// read. A NUL byte becomes '?' so that it cannot cut the line short;
-// overlong is set when the line did not fit (the rest is skipped).
+// Reads one line without its line end, LF or CR LF: the CR takes no room,
+// so a line fits whichever end it has. False at the end of input with
+// nothing read. A NUL byte becomes '?' so that it cannot cut the line
+// short. overlong is set when the line did not fit: its first capacity - 1
+// characters are kept and the rest is read and dropped.
 static bool ReadLine(char* line, int capacity, bool& overlong) {
     int length = 0;
     overlong = false;
     int c = getchar();
     if (c == EOF) return false;
     while (c != EOF && c != '\n') {
+        const int next = getchar();
+        if (c == '\r' && (next == '\n' || next == EOF)) break;
         if (length < capacity - 1) line[length++] = c == '\0' ? '?' : (char)c;
         else overlong = true;
-        c = getchar();
+        c = next;
     }
     line[length] = '\0';
     return true;
@@ -50,7 +54,7 @@ int main() {
     bool overlong = false;
     while (ReadLine(line, kLineCapacity, overlong)) {
         if (overlong) {
-            HandleOverlongLine(answer, kAnswerCapacity);
+            HandleOverlongLine(line, answer, kAnswerCapacity);
         } else {
             TrimLineEnd(line);
             if (!HandleLine(line, answer, kAnswerCapacity)) return 0;
