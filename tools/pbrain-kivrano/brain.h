@@ -5,8 +5,7 @@
 
 #include <stdint.h>
 
-// Room for any answer, including a quoted piece of the line.
-const int32_t kAnswerCapacity = 256;
+#include "tools/pbrain-kivrano/protocol.h"
 
 // A 19 x 19 board with no stones, level God, the double-three ban in force.
 // The random generator is left alone: it carries on from game to game.

@@ -1,0 +1,47 @@
+#include "tools/pbrain-kivrano/game_record.h"
+
+#include <stddef.h>
+
+#include "tools/pbrain-kivrano/winning_lines.h"
+
+void ClearRecord(GameRecord& record) {
+    record.stoneCount = 0;
+    record.markCount = 0;
+    record.brainColour = White;
+}
+
+// Every cell inside the ring: Empty on the board in play, Wall past it.
+static void FitBoardToSize(const GameTerms& terms) {
+    for (int32_t x = 1; x <= kLargestBoardSize; x++)
+        for (int32_t y = 1; y <= kLargestBoardSize; y++)
+            Board[x][y] = OnBoard(terms, x, y) ? Empty : Wall;
+}
+
+bool ReplayRecord(const GameRecord& record, const GameTerms& terms) {
+    NewGame(NULL);
+    FitBoardToSize(terms);
+    for (int32_t i = 0; i < record.markCount; i++) Board[record.marks[i].x][record.marks[i].y] = Wall;
+    for (int32_t i = 0; i < record.stoneCount; i++) {
+        Phase = record.stones[i].colour;
+        PlaceStone(NULL, record.stones[i].x, record.stones[i].y);
+    }
+    // A five made on the way may have grown into a longer line later.
+    winDirection = 0;
+    Phase = record.brainColour;
+    for (int32_t i = 0; i < record.stoneCount; i++)
+        if (IsWinningStone(record.stones[i].x, record.stones[i].y, FiveOrMoreWins(terms))) return false;
+    return true;
+}
+
+void RestorePosition(const GameRecord& record, const GameTerms& terms) {
+    if (!ReplayRecord(record, terms)) Phase = kPhaseFiveMade;
+}
+
+bool PlayStone(GameRecord& record, const GameTerms& terms, int32_t x, int32_t y, Cell colour) {
+    Phase = colour;
+    PlaceStone(NULL, x, y);
+    record.stones[record.stoneCount++] = Stone{x, y, colour};
+    if (!IsWinningStone(x, y, FiveOrMoreWins(terms))) return false;
+    Phase = kPhaseFiveMade;
+    return true;
+}
