@@ -127,18 +127,23 @@ static void HandleDone(char* answer, int32_t capacity) {
     game = next;
 }
 
+// Any stone, the last or one from the middle of the game, or a marked point.
 static void HandleTakeback(const char* arguments, char* answer, int32_t capacity) {
     int32_t xy[2] = {0, 0};
     if (!ParseNumberList(arguments, xy, 2)) {
         Answer(answer, capacity, "ERROR TAKEBACK needs X,Y");
         return;
     }
-    const int32_t last = game.stoneCount - 1;
-    if (last < 0 || game.stones[last].x != xy[0] + 1 || game.stones[last].y != xy[1] + 1) {
-        Answer(answer, capacity, "ERROR %d,%d is not the last stone placed", (int)xy[0], (int)xy[1]);
+    if (!OnBoard(terms, xy[0] + 1, xy[1] + 1)) {
+        Answer(answer, capacity, "ERROR %d,%d is off the board", (int)xy[0], (int)xy[1]);
         return;
     }
-    game.stoneCount--;
+    if (!TakeBack(game, xy[0] + 1, xy[1] + 1)) {
+        Answer(answer, capacity, "ERROR %d,%d has no stone", (int)xy[0], (int)xy[1]);
+        return;
+    }
+    // The game goes on from the position without the stone: over only if a
+    // winning line is still on the board.
     RestorePosition(game, terms);
     Answer(answer, capacity, "OK");
 }

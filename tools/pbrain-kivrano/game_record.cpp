@@ -45,3 +45,19 @@ bool PlayStone(GameRecord& record, const GameTerms& terms, int32_t x, int32_t y,
     Phase = kPhaseFiveMade;
     return true;
 }
+
+bool TakeBack(GameRecord& record, int32_t x, int32_t y) {
+    for (int32_t i = 0; i < record.stoneCount; i++) {
+        if (record.stones[i].x != x || record.stones[i].y != y) continue;
+        record.stoneCount--;
+        for (; i < record.stoneCount; i++) record.stones[i] = record.stones[i + 1];
+        return true;
+    }
+    for (int32_t i = 0; i < record.markCount; i++) {
+        if (record.marks[i].x != x || record.marks[i].y != y) continue;
+        record.markCount--;
+        for (; i < record.markCount; i++) record.marks[i] = record.marks[i + 1];
+        return true;
+    }
+    return false;
+}

@@ -51,3 +51,8 @@ void RestorePosition(const GameRecord& record, const GameTerms& terms);
 // completes a winning line ends the game, as a five does in the game. True
 // then (Phase is kPhaseFiveMade).
 bool PlayStone(GameRecord& record, const GameTerms& terms, int32_t x, int32_t y, Cell colour);
+
+// Takes the stone or the marked point on (x, y) out of the record, from
+// anywhere in it: the others keep their order, so a replay gives the
+// position without it. False when there is none.
+bool TakeBack(GameRecord& record, int32_t x, int32_t y);
