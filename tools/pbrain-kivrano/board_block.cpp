@@ -20,7 +20,8 @@ void AddBoardLine(BoardBlock& block, const char* line, const GameTerms& terms) {
     char quoted[64];
     QuoteText(line, quoted, sizeof quoted);
     if (!ParseNumberList(line, stone, 3) || stone[2] < 1 || stone[2] > 3) {
-        Answer(block.fault, sizeof block.fault, "ERROR bad BOARD line '%s': X,Y,F expected, F 1 to 3", quoted);
+        Answer(block.fault, sizeof block.fault, "ERROR bad BOARD line '%s': X,Y,F expected, F 1 to 3",
+               quoted);
         return;
     }
     if (!OnBoard(terms, stone[0] + 1, stone[1] + 1)) {

@@ -27,7 +27,7 @@ static const char kLineTooLong[] = "ERROR line too long";
 static void NewBrainGame() {
     ClearRecord(game);
     block = kNoBlock;
-    RestorePosition(game, terms);
+    ReplayRecord(game, terms);
 }
 
 void StartBrain() {
@@ -42,14 +42,15 @@ void StartBrain() {
 static void HandleSize(const char* arguments, int32_t count, char* answer, int32_t capacity) {
     int32_t size[2] = {0, 0};
     if (!ParseNumberList(arguments, size, count)) {
-        Answer(answer, capacity, count == 1 ? "ERROR START needs the board size" : "ERROR RECTSTART needs width,height");
+        Answer(answer, capacity,
+               count == 1 ? "ERROR START needs the board size" : "ERROR RECTSTART needs width,height");
         return;
     }
     if (count == 1) size[1] = size[0];
     for (int32_t i = 0; i < 2; i++) {
         if (size[i] < kSmallestSide || size[i] > kLargestBoardSize) {
-            Answer(answer, capacity, "ERROR unsupported size %dx%d: sides from 5 to 20 are supported", (int)size[0],
-                   (int)size[1]);
+            Answer(answer, capacity, "ERROR unsupported size %dx%d: sides from 5 to 20 are supported",
+                   (int)size[0], (int)size[1]);
             return;
         }
     }
@@ -95,12 +96,13 @@ static void HandleTurn(const char* arguments, char* answer, int32_t capacity) {
     GameRecord next = game;
     if (next.stoneCount == 0) next.brainColour = White;
     if (PlayStone(next, terms, x, y, Opponent(next.brainColour))) {
-        RestorePosition(game, terms);
-        Answer(answer, capacity, "ERROR %d,%d makes %s: the game is over", (int)xy[0], (int)xy[1], FiveText(terms));
+        ReplayRecord(game, terms);
+        Answer(answer, capacity, "ERROR %d,%d makes %s: the game is over", (int)xy[0], (int)xy[1],
+               FiveText(terms));
         return;
     }
     if (!PlayBrainMove(next, terms, answer, capacity)) {
-        RestorePosition(game, terms);
+        ReplayRecord(game, terms);
         Answer(answer, capacity, kNoCell);
         return;
     }
@@ -115,12 +117,12 @@ static void HandleDone(char* answer, int32_t capacity) {
     GameRecord next;
     if (!RecordFromBoard(board, next, answer, capacity)) return;
     if (!ReplayRecord(next, terms)) {
-        RestorePosition(game, terms);
+        ReplayRecord(game, terms);
         Answer(answer, capacity, "ERROR the position has %s: the game is over", FiveText(terms));
         return;
     }
     if (!PlayBrainMove(next, terms, answer, capacity)) {
-        RestorePosition(game, terms);
+        ReplayRecord(game, terms);
         Answer(answer, capacity, kNoCell);
         return;
     }
@@ -143,8 +145,8 @@ static void HandleTakeback(const char* arguments, char* answer, int32_t capacity
         return;
     }
     // The game goes on from the position without the stone: over only if a
-    // winning line is still on the board.
-    RestorePosition(game, terms);
+    // winning line still stands.
+    ReplayRecord(game, terms);
     Answer(answer, capacity, "OK");
 }
 
@@ -225,7 +227,8 @@ static bool HandleAnyLine(const char* line, bool complete, char* answer, int32_t
             block = kNoBlock;
             return true;
         }
-        if (command == kCommandBlank || (command == kCommandUnknown && complete && IsStoneLine(line))) return true;
+        if (command == kCommandBlank) return true;
+        if (command == kCommandUnknown && complete && IsStoneLine(line)) return true;
         // Anything else: there was no block, and the line is a command.
         block = kNoBlock;
     }

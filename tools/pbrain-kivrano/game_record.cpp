@@ -28,22 +28,24 @@ bool ReplayRecord(const GameRecord& record, const GameTerms& terms) {
     // A five made on the way may have grown into a longer line later.
     winDirection = 0;
     Phase = record.brainColour;
-    for (int32_t i = 0; i < record.stoneCount; i++)
-        if (IsWinningStone(record.stones[i].x, record.stones[i].y, FiveOrMoreWins(terms))) return false;
+    if (ContinuousGame(terms)) return true;
+    for (int32_t i = 0; i < record.stoneCount; i++) {
+        if (IsWinningStone(record.stones[i].x, record.stones[i].y, FiveOrMoreWins(terms))) {
+            Phase = kPhaseFiveMade;
+            return false;
+        }
+    }
     return true;
-}
-
-void RestorePosition(const GameRecord& record, const GameTerms& terms) {
-    if (!ReplayRecord(record, terms)) Phase = kPhaseFiveMade;
 }
 
 bool PlayStone(GameRecord& record, const GameTerms& terms, int32_t x, int32_t y, Cell colour) {
     Phase = colour;
     PlaceStone(NULL, x, y);
     record.stones[record.stoneCount++] = Stone{x, y, colour};
-    if (!IsWinningStone(x, y, FiveOrMoreWins(terms))) return false;
-    Phase = kPhaseFiveMade;
-    return true;
+    // The rules end the game at a five of their own accord.
+    const bool over = !ContinuousGame(terms) && IsWinningStone(x, y, FiveOrMoreWins(terms));
+    Phase = over ? kPhaseFiveMade : Opponent(colour);
+    return over;
 }
 
 bool TakeBack(GameRecord& record, int32_t x, int32_t y) {

@@ -39,17 +39,16 @@ struct GameRecord {
 void ClearRecord(GameRecord& record);
 
 // Sets the rules' state to the recorded stones on a board of the terms'
-// size, placed in order as the game places them. False when the position
-// they make, judged as a whole and whatever their order, has a winning line.
+// size, placed in order as the game places them. The position they make is
+// judged as a whole, whatever their order: a winning line ends the game
+// (Phase kPhaseFiveMade, and false) unless the game is continuous; else
+// the brain is to move.
 bool ReplayRecord(const GameRecord& record, const GameTerms& terms);
 
-// Back to the recorded game: the brain to move, or the game over if the
-// position has a winning line.
-void RestorePosition(const GameRecord& record, const GameTerms& terms);
-
-// Places a stone of colour as the game does and records it; a stone that
-// completes a winning line ends the game, as a five does in the game. True
-// then (Phase is kPhaseFiveMade).
+// Places a stone of colour as the game does and records it. A stone that
+// completes a winning line ends the game, as a five does in the game,
+// unless the game is continuous. True when it ends the game (Phase is then
+// kPhaseFiveMade).
 bool PlayStone(GameRecord& record, const GameTerms& terms, int32_t x, int32_t y, Cell colour);
 
 // Takes the stone or the marked point on (x, y) out of the record, from

@@ -7,13 +7,12 @@ const char* FiveText(const GameTerms& terms) {
 }
 
 bool RefuseUnsupportedRule(const GameTerms& terms, char* answer, int32_t capacity) {
-    if ((terms.rule & ~kRuleExactlyFive) == 0) return false;
+    if ((terms.rule & ~(kRuleExactlyFive | kRuleContinuous)) == 0) return false;
     const char* name = "unknown rule bits";
-    if (terms.rule & kRuleContinuous) name = "continuous game";
-    else if (terms.rule & kRuleRenju) name = "renju";
+    if (terms.rule & kRuleRenju) name = "renju";
     else if (terms.rule & kRuleCaro) name = "caro";
     Answer(answer, capacity,
-           "ERROR rule %d (%s) is not supported: rule 0 (five or more wins) or 1 (exactly five wins) only",
+           "ERROR rule %d (%s) is not supported: bits 1 (exactly five) and 2 (continuous) only",
            (int)terms.rule, name);
     return true;
 }

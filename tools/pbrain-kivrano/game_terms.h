@@ -24,6 +24,10 @@ struct GameTerms {
 
 inline bool FiveOrMoreWins(const GameTerms& terms) { return (terms.rule & kRuleExactlyFive) == 0; }
 
+// A continuous game: the manager does not stop at a five, so neither does
+// the brain; it answers every move, whatever lines stand on the board.
+inline bool ContinuousGame(const GameTerms& terms) { return (terms.rule & kRuleContinuous) != 0; }
+
 // (x, y) in the rules' coordinates, from 1, lies on the board in play.
 inline bool OnBoard(const GameTerms& terms, int32_t x, int32_t y) {
     return x >= 1 && x <= terms.width && y >= 1 && y <= terms.height;
@@ -32,6 +36,7 @@ inline bool OnBoard(const GameTerms& terms, int32_t x, int32_t y) {
 // "five in a row" or "five or more in a row", for answers.
 const char* FiveText(const GameTerms& terms);
 
-// A rule the brain cannot play is refused when a move is asked for, rather
-// than a different game played. True, with the answer written, then.
+// A rule the brain cannot play (renju, caro, bits it does not know) is
+// refused when a move is asked for, rather than a different game played.
+// True, with the answer written, then.
 bool RefuseUnsupportedRule(const GameTerms& terms, char* answer, int32_t capacity);
