@@ -42,7 +42,8 @@ bool PlayStone(GameRecord& record, const GameTerms& terms, int32_t x, int32_t y,
     Phase = colour;
     PlaceStone(NULL, x, y);
     record.stones[record.stoneCount++] = Stone{x, y, colour};
-    // The rules end the game at a five of their own accord.
+    // PlaceStone ends the game at any five; whether it is over is the
+    // brain's to say, by its rule.
     const bool over = !ContinuousGame(terms) && IsWinningStone(x, y, FiveOrMoreWins(terms));
     Phase = over ? kPhaseFiveMade : Opponent(colour);
     return over;
