@@ -20,7 +20,7 @@ bool ChooseComputerMove(int32_t& x, int32_t& y) {
         return true;
     }
     const Cell own = options.computerColour;
-    const Cell other = own % 2 + 1;
+    const Cell other = Opponent(own);
     int32_t best = -1;  // below every score, so the first qualifying cell is taken
     bool taken = false;
     // Every cell inside the ring: on the game's board the cells past 19 are

@@ -3,8 +3,6 @@
 #include "rules/lines.h"
 #include "settings/options.h"
 
-static Cell OtherColour(Cell colour) { return colour % 2 + 1; }
-
 int32_t TenPower(int32_t n) {
     int32_t value = 1;
     for (int32_t i = 1; i <= n - 1; i++) value *= 10;
@@ -86,7 +84,7 @@ static bool ThreatPastRunEnd(int32_t x, int32_t y, Direction d, int32_t step) {
         ey += step * kDirY[d];
     }
     // A Wall or an opponent's stone closes the end and is not examined.
-    return Board[ex][ey] == Empty && EvaluateCell(ex, ey, OtherColour(own)) > TenPower(4);
+    return Board[ex][ey] == Empty && EvaluateCell(ex, ey, Opponent(own)) > TenPower(4);
 }
 
 bool ThreatAtRunEnds(int32_t x, int32_t y) {

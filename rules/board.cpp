@@ -15,8 +15,6 @@ int32_t winnerColour = 0;
 int32_t winDirection = 0;
 int32_t Phase = kPhaseBlack;
 
-static int32_t OtherSide(int32_t side) { return side % 2 + 1; }
-
 void InitWallRing() {
     // Every walk along a line stops at this ring without a bounds test. The
     // room past column and row 19 is wall as well, so the game never sees it.
@@ -43,7 +41,7 @@ void PlaceStone(WindowHandle window, int32_t x, int32_t y) {
         historyY[0] = y;
         Phase = kPhaseFiveMade;
     } else {
-        Phase = OtherSide(Phase);
+        Phase = Opponent(Phase);
     }
 }
 
@@ -60,7 +58,7 @@ void UndoMoves(WindowHandle window) {
         if (moveCount == 0) continue;
         moveCount--;
         Board[historyX[moveCount]][historyY[moveCount]] = Empty;
-        Phase = OtherSide(Phase);
+        Phase = Opponent(Phase);
         InvalidateCell(window, historyX[moveCount], historyY[moveCount]);
     }
 }
@@ -72,7 +70,7 @@ void RedoMoves(WindowHandle window) {
         int32_t y = historyY[moveCount];
         Board[x][y] = Phase;
         moveCount++;
-        Phase = OtherSide(Phase);
+        Phase = Opponent(Phase);
         InvalidateCell(window, x, y);
     }
 }

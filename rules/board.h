@@ -13,6 +13,10 @@ const Cell Black = 1;  // also the number of the Black side
 const Cell White = 2;  // also the number of the White side
 const Cell Wall = 3;   // the ring around the playing area
 
+// The other side: White for Black and Black for White. Also turns a Phase
+// of one side to move into the other's, as the two values are the colours.
+inline Cell Opponent(Cell colour) { return colour % 2 + 1; }
+
 // 1 along the row rightwards, 2 down-right, 3 down the column, 4 down-left.
 typedef int32_t Direction;
 extern const int32_t kDirX[5];

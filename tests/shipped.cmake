@@ -32,7 +32,7 @@ if(KIVRANO_WIN32_DIR)
         get_filename_component(name ${conversation} NAME_WE)
         add_test(NAME shipped.pbrain.${name}
                  COMMAND ${pbrain_sources}/converse.sh ${shipped}/brain32.sh ${conversation}
-                         ${PROJECT_VERSION})
+                         ${PROJECT_VERSION} crlf)
         set_tests_properties(shipped.pbrain.${name} PROPERTIES
             FIXTURES_REQUIRED wine32 TIMEOUT 120
             ENVIRONMENT "KIVRANO_RIG_DIR=${rig32_dir};KIVRANO_BRAIN_EXE=${engine}")

@@ -41,7 +41,7 @@ void ScatterStones(int count) {
         historyX[moveCount] = x;
         historyY[moveCount] = y;
         moveCount++;
-        Phase = Phase % 2 + 1;
+        Phase = Opponent(Phase);
     }
 }
 

@@ -5,8 +5,7 @@
 
 #include <stdint.h>
 
-// Room for any answer, including a quoted piece of the line.
-const int32_t kAnswerCapacity = 256;
+#include "tools/pbrain-kivrano/protocol.h"
 
 // A 19 x 19 board with no stones, level God, the double-three ban in force.
 // The random generator is left alone: it carries on from game to game.
@@ -17,5 +16,8 @@ void StartBrain();
 // wants none. False when the brain is to exit.
 bool HandleLine(const char* line, char* answer, int32_t capacity);
 
-// A line too long for the reader's buffer: refused without looking at it.
-void HandleOverlongLine(char* answer, int32_t capacity);
+// A line too long for the reader's buffer, given by its start: never
+// carried out. A command that expects an answer is answered with an error;
+// any other line (INFO above all) is dropped without a word, as a manager
+// would take any answer for the one to its next command.
+void HandleOverlongLine(const char* start, char* answer, int32_t capacity);

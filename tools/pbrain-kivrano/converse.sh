@@ -1,12 +1,17 @@
 #!/bin/bash
 # Holds a scripted conversation with a brain, as a manager does, and checks
-# every answer. Usage: converse.sh BRAIN TRANSCRIPT VERSION
+# every answer. Usage: converse.sh BRAIN TRANSCRIPT VERSION LINE_END
+#
+# LINE_END is the end every answer line must have: lf for the native brain,
+# as programs on Linux write (a manager there may strip only the LF), crlf
+# for the Windows exe, as console programs on Windows write.
 #
 # Transcript lines:
 #   > TEXT        a line sent to the brain (backslash escapes such as \0 and
 #                 \t are expanded); a lone > sends an empty line
 #   >* N TEXT     TEXT repeated N times, sent as one line
-#   < TEXT        the answer expected next, without its CR LF; @VERSION@ in
+#   >~ N TEXT     TEXT and then spaces up to N characters, sent as one line
+#   < TEXT        the answer expected next, without its line end; @VERSION@ in
 #                 it stands for the game's version, given as VERSION
 #   # ...         a comment; blank lines are ignored
 #
@@ -14,12 +19,17 @@
 #   1. line by line through pipes, lines ending in CR LF: each expected answer
 #      must arrive (flushed) before the next line is sent;
 #   2. all lines at once, ending in LF, read back after the input closes.
-# Both times every answer must end in CR LF, nothing unexpected may come,
+# Both times every answer must end in LINE_END, nothing unexpected may come,
 # and the brain must exit with status 0 at END or at the end of input.
 set -u
 brain=$1
 transcript=$2
 version=$3
+line_end=${4:-}
+case "$line_end" in
+lf | crlf) ;;
+*) echo "usage: $0 BRAIN TRANSCRIPT VERSION lf|crlf" >&2; exit 2 ;;
+esac
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -42,6 +52,12 @@ while IFS= read -r line || [ -n "$line" ]; do
             text=${rest#* }
             repeated=$(printf "%${count}s" "" | sed "s/ /$text/g")
             inputs+=("$repeated"); answers+=("") ;;
+        '>~ '*)
+            rest=${line#>~ }
+            count=${rest%% *}
+            text=""
+            [ "$rest" = "$count" ] || text=${rest#* }
+            inputs+=("$(printf "%-${count}s" "$text")"); answers+=("") ;;
         '< '*)
             [ ${#inputs[@]} -gt 0 ] || fail "an answer before any input"
             line=${line//@VERSION@/$version}
@@ -66,8 +82,13 @@ for i in "${!inputs[@]}"; do
     while IFS= read -r want; do
         [ -n "$want" ] || continue
         IFS= read -t 10 -r got <&"$from_brain" || fail "no answer to '${inputs[$i]}' (wanted '$want')"
-        [ "${got%$'\r'}" != "$got" ] || fail "answer '$got' does not end in CR LF"
-        [ "${got%$'\r'}" = "$want" ] || fail "to '${inputs[$i]}': wanted '$want', got '${got%$'\r'}'"
+        if [ "$line_end" = crlf ]; then
+            [ "${got%$'\r'}" != "$got" ] || fail "answer '$got' ends in LF alone, not CR LF"
+            got=${got%$'\r'}
+        else
+            [ "${got%$'\r'}" = "$got" ] || fail "answer '${got%$'\r'}' ends in CR LF, not LF alone"
+        fi
+        [ "$got" = "$want" ] || fail "to '${inputs[$i]}': wanted '$want', got '$got'"
     done <<< "${answers[$i]}"
     # After END the brain must be gone at once.
     if [ "$(printf '%s' "${inputs[$i]}" | tr a-z A-Z)" = END ]; then break; fi
@@ -86,10 +107,15 @@ timeout 20 "$brain" < "$work/input" > "$work/output"
 status=$?
 [ "$status" -eq 0 ] || fail "all at once: exit status $status"
 if [ -s "$work/output" ]; then
-    [ "$(tail -c 2 "$work/output" | od -An -c | tr -d ' ')" = '\r\n' ] || fail "last answer does not end in CR LF"
-    [ "$(grep -c -v $'\r$' "$work/output")" -eq 0 ] || fail "an answer does not end in CR LF"
+    [ "$(tail -c 1 "$work/output" | od -An -c | tr -d ' ')" = '\n' ] || fail "last answer has no line end"
 fi
-tr -d '\r' < "$work/output" > "$work/got"
+if [ "$line_end" = crlf ]; then
+    [ "$(grep -c -v $'\r$' "$work/output")" -eq 0 ] || fail "an answer ends in LF alone, not CR LF"
+    tr -d '\r' < "$work/output" > "$work/got"
+else
+    [ "$(grep -c $'\r' "$work/output")" -eq 0 ] || fail "an answer holds a CR: LF alone ends a line"
+    cp "$work/output" "$work/got"
+fi
 if [ ${#expected_all[@]} -gt 0 ]; then printf '%s\n' "${expected_all[@]}"; fi > "$work/wanted"
 diff -u "$work/wanted" "$work/got" || fail "all at once: answers differ"
 echo "ok: ${#inputs[@]} lines, ${#expected_all[@]} answers"

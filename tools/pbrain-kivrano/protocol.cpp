@@ -1,5 +1,7 @@
 #include "tools/pbrain-kivrano/protocol.h"
 
+#include <stdarg.h>
+#include <stdio.h>
 #include <string.h>
 
 static bool IsSpace(char c) { return c == ' ' || c == '\t'; }
@@ -91,4 +93,11 @@ void QuoteText(const char* text, char* out, int32_t capacity) {
         out[n] = c >= 0x20 && c < 0x7F ? (char)c : '?';
     }
     out[n] = '\0';
+}
+
+void Answer(char* answer, int32_t capacity, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    vsnprintf(answer, (size_t)capacity, format, arguments);
+    va_end(arguments);
 }

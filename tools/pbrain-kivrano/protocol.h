@@ -4,6 +4,9 @@
 
 #include <stdint.h>
 
+// Room for any answer, including a quoted piece of the line.
+const int32_t kAnswerCapacity = 256;
+
 enum CommandWord {
     kCommandBlank,  // nothing but spaces
     kCommandStart,
@@ -38,6 +41,9 @@ bool ParseInfoPair(const char* arguments, char* key, int32_t keyCapacity, const 
 // A line of a board block: X,Y or X,Y,F, as BOARD and the blocks of
 // commands the brain does not know (SWAP2BOARD) send them.
 bool IsStoneLine(const char* line);
+
+// Writes an answer, without its line end, as printf does, cut to capacity.
+void Answer(char* answer, int32_t capacity, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
 // Copies text for quoting in an answer: at most capacity - 1 characters,
 // anything unprintable as '?', so an answer is always one printable line.

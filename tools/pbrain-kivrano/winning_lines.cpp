@@ -42,7 +42,7 @@ static bool FindWinningCell(Cell colour, int32_t& x, int32_t& y) {
 
 void TakeOrBlockLongLines(Cell own, int32_t& x, int32_t& y) {
     if (WouldWin(x, y, own) || FindWinningCell(own, x, y)) return;
-    const Cell other = own % 2 + 1;
+    const Cell other = Opponent(own);
     if (WouldWin(x, y, other)) return;  // the move already stops that win
     FindWinningCell(other, x, y);
 }
