@@ -32,6 +32,7 @@ UNTAKEN_FOLDERS = ("settings/", "view/", "app/", "platform/")
 
 
 def conditional_arcs(branches):
+    """The counts of a line's ways out of conditions, calls' ways left out."""
     counts = []
     falls_through = []
     for arc in branches:
@@ -95,13 +96,13 @@ def sum_figures(parts):
 
 
 def untaken_ways(text, counts, ran, alone):
-    """What is never taken, in words. gcc 12 at -O0 lists a condition's two
-    ways with first the one that goes on: to the next condition of && or ||
-    on the line (true, but false for one followed by ||), or into the body
-    after the last (true). When a condition calls a function, one more pair
-    follows for the whole condition. A switch lists one way per case. Lines
-    of a statement that goes on over several lines are not labelled: gcc may
-    count a condition on the line where the statement starts."""
+    """What is never taken, in words; condition k is the k-th operand of &&
+    and || on the line, from the left. gcc 12 at -O0 lists a condition's two
+    ways with first the one that goes on: to the next condition (true, but
+    false for one followed by ||), or into the body after the last (true).
+    When a condition calls a function, one more pair follows for the whole
+    condition. A switch lists one way per case. A statement over several
+    lines is not labelled: gcc may count a condition on its first line."""
     if not ran:
         return ["line never run"]
     if re.search(r"\bswitch\b", text) or len(counts) % 2:
@@ -174,12 +175,11 @@ def main():
         for number in sorted(merged[path]):
             code = code_of(source[number])
             alone = not goes_on(code) and not goes_on(code_of(source[number - 1]))
-            ran = any(lines[path].get(number) for _, (lines, _) in builds)
+            ran = any(counts.get(path, {}).get(number) for _, (counts, _) in builds)
             words = untaken_ways(code, merged[path][number], ran, alone)
-            text = source[number].strip()
             if words:
                 untaken += 1
-                print(f"  {path}:{number}: {'; '.join(words)}    | {text[:70]}")
+                print(f"  {path}:{number}: {'; '.join(words)}  | {source[number].strip()}")
     print(f"  ({untaken} lines)")
 
     for name, rows in summary:
