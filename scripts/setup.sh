@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs, by Debian package name, whatever the builds and tests need and
-# this machine lacks. Quick when everything is present.
+# this machine lacks. Quick when everything is present. Packages only one
+# target needs come as arguments (`make coverage`: gcovr).
 set -eu
 packages=(
     make cmake g++ pkg-config
@@ -9,6 +10,7 @@ packages=(
     g++-mingw-w64-i686 g++-mingw-w64-x86-64
     wine64 xvfb xdotool x11-utils imagemagick fonts-nanum zip unzip icoutils
     openbox qemu-user-static
+    "$@"
 )
 missing=()
 for package in "${packages[@]}"; do
