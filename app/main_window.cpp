@@ -10,6 +10,7 @@
 #include "view/geometry_win32.h"
 #include "view/paint_win32.h"
 #include "view/status_bar_win32.h"
+#include "view/status_text.h"
 #include "view/window_size.h"
 
 static const char* const kClassName = "Kivrano";
@@ -113,6 +114,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 HWND CreateMainWindow(HINSTANCE instance) {
     DWORD style = WS_OVERLAPPEDWINDOW;
     LoadSettings();
+    gameModeInPlay = options.gameMode;  // the first game's
     optionsSaved = false;
     WindowSize size;
     if (options.sizeIndex > 4) {
