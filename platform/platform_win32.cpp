@@ -56,12 +56,13 @@ bool FileIsReadOnly(const char* fileName) {
 
 bool ReplaceFileNamed(const char* fileName, const char* replacement) {
     // Marked before the move, so that a hidden file is never visible, not
-    // even for a moment. Never read-only: the replacement may have been
-    // written over a read-only file left under its name. Archive, as any
-    // file whose bytes changed.
+    // even for a moment. Never read-only: some systems let the new bytes be
+    // written over a read-only file left under the replacement's name, and
+    // that mark would freeze every later save. Archive, as for any file
+    // whose bytes changed.
     DWORD old = GetFileAttributesA(fileName);
-    DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    SetFileAttributesA(replacement, (old == INVALID_FILE_ATTRIBUTES ? 0 : old & kept) | FILE_ATTRIBUTE_ARCHIVE);
+    DWORD kept = old == INVALID_FILE_ATTRIBUTES ? 0 : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA(replacement, kept | FILE_ATTRIBUTE_ARCHIVE);
     return MoveFileExA(replacement, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

@@ -155,8 +155,8 @@ static void UnchangedCopyKeepsTheOtherCopysChange() {
        stored.sound);
 }
 
-// Files in the way of a save, each met in a run that turns Sound on: a leftover Kivrano.ini.new that cannot be
-// written over (a directory, a read-only file) must not block the save; a read-only Kivrano.ini is the
+// Files in the way of a save, each met in a run that turns Sound on: a leftover Kivrano.ini.new that cannot
+// be written over (a folder, a read-only file) must not block the save; a read-only Kivrano.ini is the
 // user's way to keep the options as they are; a hidden (and system) one stays so. No new file is left.
 enum Leftover { kNoLeftover, kDirectory, kReadOnlyFile };
 static const char kLeftoverName[] = "Kivrano.ini.new";

@@ -20,6 +20,16 @@ static void WriteSettings(const BYTE bytes[kSettingsFileSize]) {
     CloseHandle(file);
 }
 
+// The default options with a stored window: its corner, the size record and the height.
+static constexpr Options DefaultsWith(int32_t x, int32_t y, int32_t sizeRecord, int32_t height) {
+    Options o = kDefaultOptions;
+    o.windowX = x;
+    o.windowY = y;
+    o.sizeIndex = sizeRecord;
+    o.windowHeight = height;
+    return o;
+}
+
 // Stored files (none, or valid ones; a wrong header is the settings file test's) and what they start: the
 // menu items checked and grayed besides the sizes (those follow the screen), the status bar's two texts.
 static const struct {
@@ -34,30 +44,26 @@ static const struct {
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, "Your turn", "Computer vs Person"},
-    {"gameMode 2, Huge at 5000,5000", true, true, {.level = 1, .computerColour = 2, .gameMode = kPersonVsPerson,
-     .speed = 1, .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1,
-     .windowX = 5000, .windowY = 5000, .sizeIndex = 4, .windowHeight = 876},
+    {"gameMode 2, Huge at 5000,5000", true, true, {.level = 1, .computerColour = 2,
+     .gameMode = kPersonVsPerson, .speed = 1, .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1,
+     .sound = 1, .statusBar = 1, .windowX = 5000, .windowY = 5000, .sizeIndex = 4, .windowHeight = 876},
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO, IDM_LEVEL_MAN, IDM_LEVEL_GOD, IDM_COLOR_BLACK, IDM_COLOR_WHITE}, "Black's turn",
      "Person vs Person"},
-    {"other options, Free 700 x 500", true, false, {.level = 0, .computerColour = 1, .gameMode = 1, .speed = 0,
-     .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0, .windowX = 30,
-     .windowY = 20, .sizeIndex = 700, .windowHeight = 500},
+    {"other options, Free 700 x 500", true, false, {.level = 0, .computerColour = 1, .gameMode = 1,
+     .speed = 0, .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0,
+     .windowX = 30, .windowY = 20, .sizeIndex = 700, .windowHeight = 500},
      {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_WHITE},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
-    {"Medium at 100,-600, the caption above the screen", true, true, {.level = 1, .computerColour = 2,
-     .gameMode = 1, .speed = 1, .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1,
-     .statusBar = 1, .windowX = 100, .windowY = -600, .sizeIndex = 2, .windowHeight = 644},
+    {"Medium at 100,-600, the caption above the screen", true, true, DefaultsWith(100, -600, 2, 644),
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
-    {"Free 100000 x 100000 at 30,20", true, false, {.level = 1, .computerColour = 2, .gameMode = 1,
-     .speed = 1, .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1,
-     .windowX = 30, .windowY = 20, .sizeIndex = 100000, .windowHeight = 100000},
+    {"Free 100000 x 100000 at 30,20", true, false, DefaultsWith(30, 20, 100000, 100000),
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
-     {IDM_UNDO, IDM_REDO}, "Your turn", "Computer vs Person"},
+     {IDM_UNDO, IDM_REDO}, "Your turn", NULL},
 };
 
 static bool Contains(const std::vector<int>& items, int item) {
