@@ -153,8 +153,15 @@ static const char* NewFileLeft(Leftover leftover) {
     FindClose(search);
     return other ? found.cFileName : NULL;
 }
+// The read-only, hidden and system marks among the attributes, by name: "hidden system", or "none".
+static std::string MarkNames(DWORD attributes) {
+    std::string names;
+    if (attributes & FILE_ATTRIBUTE_READONLY) names += " read-only";
+    if (attributes & FILE_ATTRIBUTE_HIDDEN) names += " hidden";
+    if (attributes & FILE_ATTRIBUTE_SYSTEM) names += " system";
+    return names.empty() ? "none" : names.substr(1);
+}
 static void FilesInTheWay() {
-    const DWORD kMarks = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     static const struct { const char* what; DWORD marks; Leftover leftover; bool saved; } kCases[] = {
         {"a folder Kivrano.ini.new", 0, kDirectory, true},
         {"a read-only Kivrano.ini.new", 0, kReadOnlyFile, true},
@@ -179,9 +186,9 @@ static void FilesInTheWay() {
         } else {
             ok(CustomFileKept(), "%s, exit after Sound on: expected the bytes and time stamp kept", c.what);
         }
-        const DWORD marks = GetFileAttributesA(kSettingsFileName) & kMarks;
-        ok(marks == c.marks, "%s, after exit: read-only, hidden and system marks expected 0x%lx, got 0x%lx",
-           c.what, c.marks, marks);
+        const std::string marks = MarkNames(GetFileAttributesA(kSettingsFileName));
+        ok(marks == MarkNames(c.marks), "%s, after exit: Kivrano.ini's marks expected %s, got %s", c.what,
+           MarkNames(c.marks).c_str(), marks.c_str());
         const char* left = NewFileLeft(c.leftover);
         ok(left == NULL, "%s, after exit: expected no new file left, got %s", c.what, left);
         SetFileAttributesA(kLeftoverName, FILE_ATTRIBUTE_NORMAL);
