@@ -112,7 +112,9 @@ void RestartGame(HWND window) {
     // next tick, and a pending reply plays for whichever side is to move.
     NewGame(window);
     Phase = kPhaseBlack;
+    gameModeInPlay = options.gameMode;
     SetStatusText(0, TurnText());
+    SetStatusText(1, ModeText());
     SetUndoEnabled(window, false);
     SetRedoEnabled(window, false);
 }

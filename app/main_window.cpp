@@ -10,6 +10,7 @@
 #include "view/geometry_win32.h"
 #include "view/paint_win32.h"
 #include "view/status_bar_win32.h"
+#include "view/status_text.h"
 #include "view/window_size.h"
 
 static const char* const kClassName = "Kivrano";
@@ -113,6 +114,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 HWND CreateMainWindow(HINSTANCE instance) {
     DWORD style = WS_OVERLAPPEDWINDOW;
     LoadSettings();
+    gameModeInPlay = options.gameMode;  // the first game's
     optionsSaved = false;
     WindowSize size;
     if (options.sizeIndex > 4) {
@@ -125,9 +127,11 @@ HWND CreateMainWindow(HINSTANCE instance) {
         if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
         size = WindowSizeFor(options.sizeIndex);
     }
-    // A position stored for a monitor unplugged since would open the window
-    // where nobody can reach it.
-    ChooseStartPosition(options.windowX, options.windowY, size);
+    // A position stored for a monitor unplugged since, or with the caption
+    // above the screen, would open the window where nobody can take hold of
+    // it; a Free size larger than the screen would hide the status bar.
+    ChooseStartPosition(options.windowX, options.windowY, size, style);
+    if (options.sizeIndex > 4) size = FitFreeStartSize(size, options.windowX, options.windowY);
     return CreateWindowExA(0, kClassName, "Kivrano", style, options.windowX, options.windowY, size.width,
                            size.height, NULL, NULL, instance, NULL);
 }

@@ -7,8 +7,6 @@
 #include "settings/options.h"
 #include "view/geometry_win32.h"
 #include "view/paint_win32.h"
-#include "view/status_bar_win32.h"
-#include "view/status_text.h"
 #include "view/window_size.h"
 
 int32_t checkedLevelItem = IDM_LEVEL_GOD;
@@ -172,12 +170,9 @@ static void GameModeCommand(HWND window, int32_t) {
     HMENU menu = GetMenu(window);
     CheckMenuItem(menu, IDM_COMPUTER_VS_PERSON, CheckFlag(options.gameMode == kComputerVsPerson));
     EnableComputerItems(menu, options.gameMode == kComputerVsPerson);
-    // A finished or blinking game stays on the board; the next New Game
-    // uses the new mode.
-    if (IsSideToMove()) {
-        RestartGame(window);
-        SetStatusText(1, ModeText());
-    }
+    // A finished or blinking game stays on the board, and the status bar
+    // keeps naming its mode; the next New Game uses the new one.
+    if (IsSideToMove()) RestartGame(window);
 }
 
 static void ColourCommand(HWND window, int32_t command) {

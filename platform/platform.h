@@ -33,6 +33,8 @@ void PlaySoundFile(const char* fileName);
 
 // Whole-file access for small files, always with share mode 0.
 bool FileExists(const char* fileName);
+// True when the file is there and marked read-only.
+bool FileIsReadOnly(const char* fileName);
 // Reads up to capacity bytes; the number read, or -1 when the file cannot be opened.
 int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity);
 // Creates or truncates the file and writes the bytes through to the disk;
@@ -40,6 +42,7 @@ int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity);
 bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size);
 // Puts the file replacement in the place of fileName in one step, so that
 // at every moment fileName is either the old whole file or the new one.
-// False on failure, when both files stay as they were.
+// The new file keeps the old one's hidden and system marks, and is never
+// read-only. False on failure, when fileName stays as it was.
 bool ReplaceFileNamed(const char* fileName, const char* replacement);
 void DeleteFileNamed(const char* fileName);

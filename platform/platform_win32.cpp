@@ -49,7 +49,20 @@ bool WriteFileBytes(const char* fileName, const uint8_t* data, int32_t size) {
     return ok && written == (DWORD)size;
 }
 
+bool FileIsReadOnly(const char* fileName) {
+    DWORD attributes = GetFileAttributesA(fileName);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool ReplaceFileNamed(const char* fileName, const char* replacement) {
+    // Marked before the move, so that a hidden file is never visible, not
+    // even for a moment. Never read-only: some systems let the new bytes be
+    // written over a read-only file left under the replacement's name, and
+    // that mark would freeze every later save. Archive, as for any file
+    // whose bytes changed.
+    DWORD old = GetFileAttributesA(fileName);
+    DWORD kept = old == INVALID_FILE_ATTRIBUTES ? 0 : old & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA(replacement, kept | FILE_ATTRIBUTE_ARCHIVE);
     return MoveFileExA(replacement, fileName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

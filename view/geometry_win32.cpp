@@ -44,32 +44,76 @@ static LONG Clamped(int64_t value) {
     return (LONG)(value < INT32_MIN ? INT32_MIN : value > INT32_MAX ? INT32_MAX : value);
 }
 
-void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size) {
+// The caption bar of a window of this style: below the border that
+// AdjustWindowRectEx puts above it.
+static CaptionBar CaptionBarOf(DWORD style) {
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    CaptionBar caption = {-frame.top - GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYCAPTION)};
+    return caption;
+}
+
+// The work area of the monitor nearest to the caption bar of a window at
+// (x, y) this wide: the screen the user would take hold of it on.
+static bool WorkAreaUnderCaption(int32_t x, int32_t y, int32_t width, CaptionBar caption, ScreenRect& area) {
+    int64_t top = int64_t(y) + caption.top;
+    RECT bar = {x, Clamped(top), Clamped(int64_t(x) + width), Clamped(top + caption.height)};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&bar, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+    area = ScreenRectOf(monitor.rcWork);
+    return true;
+}
+
+static bool PrimaryWorkArea(ScreenRect& area) {
+    RECT work;
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return false;
+    area = ScreenRectOf(work);
+    return true;
+}
+
+void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size, DWORD style) {
     if (x == (int32_t)CW_USEDEFAULT) {
         y = (int32_t)CW_USEDEFAULT;
         return;
     }
-    // Enough to see and drag: a caption's height, a smallest window's width.
-    WindowSize grip = {GetSystemMetrics(SM_CXMIN), GetSystemMetrics(SM_CYCAPTION)};
-    RECT work;
-    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) &&
-        WindowShowsOn(x, y, size, ScreenRectOf(work), grip))
-        return;
-    RECT window = {x, y, Clamped(int64_t(x) + size.width), Clamped(int64_t(y) + size.height)};
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor) &&
-        WindowShowsOn(x, y, size, ScreenRectOf(monitor.rcWork), grip))
+    CaptionBar caption = CaptionBarOf(style);
+    // Enough to take hold of: a smallest window's width, half the caption's
+    // height.
+    WindowSize grip = {GetSystemMetrics(SM_CXMIN), caption.height / 2};
+    ScreenRect area;
+    if (PrimaryWorkArea(area) && CaptionShowsOn(x, y, size.width, caption, area, grip)) return;
+    if (WorkAreaUnderCaption(x, y, size.width, caption, area) &&
+        CaptionShowsOn(x, y, size.width, caption, area, grip))
         return;
     x = (int32_t)CW_USEDEFAULT;
     y = (int32_t)CW_USEDEFAULT;
 }
 
-WindowSize FreeStartSize(int32_t width, int32_t height) {
+// What a Free window adds around its client area.
+static WindowSize FreeFrame() {
     RECT frame = {0, 0, 0, 0};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, TRUE, 0);
     // So narrow a window wraps its menu bar onto a second line.
     WindowSize around = {frame.right - frame.left, frame.bottom - frame.top + GetSystemMetrics(SM_CYMENU)};
+    return around;
+}
+
+WindowSize FreeStartSize(int32_t width, int32_t height) {
     WindowSize stored = {width, height};
-    return FreeWindowSize(stored, around, options.statusBar);
+    return FreeWindowSize(stored, FreeFrame(), options.statusBar);
+}
+
+WindowSize FitFreeStartSize(WindowSize size, int32_t x, int32_t y) {
+    ScreenRect area;
+    if (x == (int32_t)CW_USEDEFAULT) {
+        // The platform places it on the primary monitor, as far as is known
+        // here at its work area's top-left corner.
+        if (!PrimaryWorkArea(area)) return size;
+        x = area.left;
+        y = area.top;
+    } else if (!WorkAreaUnderCaption(x, y, size.width, CaptionBarOf(WS_OVERLAPPEDWINDOW), area)) {
+        return size;
+    }
+    return FreeWindowSize(CutToArea(size, x, y, area), FreeFrame(), options.statusBar);
 }

@@ -19,9 +19,14 @@ bool SizeFitsScreen(int32_t sizeIndex);
 // it is moved only when its position changes.
 void SnapToScreenEdges(HWND window);
 // The stored position, or the platform's default (CW_USEDEFAULT for both)
-// when the window there would not show a title bar's worth of itself on
-// the work area nor on the nearest monitor's, for instance on a monitor
-// unplugged since. A stored x of CW_USEDEFAULT is the default already.
-void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size);
+// when a window of this size and style there would not show enough of its
+// caption bar to take hold of, on the work area nor on that of the monitor
+// nearest to the bar: above the screen, or on a monitor unplugged since. A
+// stored x of CW_USEDEFAULT is the default already.
+void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size, DWORD style);
 // A stored Free size, raised where it would leave no room for the board.
 WindowSize FreeStartSize(int32_t width, int32_t height);
+// A Free size, raised as above, cut back so that the window at the position
+// ChooseStartPosition chose ends within the work area it opens on (at
+// CW_USEDEFAULT, the primary one): its status bar and lower rows show.
+WindowSize FitFreeStartSize(WindowSize size, int32_t x, int32_t y);

@@ -27,10 +27,12 @@ int32_t ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner
 
 int32_t ModeTextIndex(int32_t gameMode) { return gameMode == kComputerVsPerson ? 8 : 9; }
 
+int32_t gameModeInPlay = kDefaultOptions.gameMode;
+
 const char* TurnText() { return kStatusText[TurnTextIndex(options.gameMode, options.computerColour, Phase)]; }
 
 const char* ResultText() {
-    return kStatusText[ResultTextIndex(options.gameMode, options.computerColour, winnerColour)];
+    return kStatusText[ResultTextIndex(gameModeInPlay, options.computerColour, winnerColour)];
 }
 
-const char* ModeText() { return kStatusText[ModeTextIndex(options.gameMode)]; }
+const char* ModeText() { return kStatusText[ModeTextIndex(gameModeInPlay)]; }

@@ -15,10 +15,15 @@ int32_t ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner
 // Index of the mode text: 8 Computer vs Person, 9 Person vs Person.
 int32_t ModeTextIndex(int32_t gameMode);
 
-// The same from options, Phase and winnerColour.
+// The game mode of the game on the board: options.gameMode as it was when
+// that game started. A mode chosen after a five, while the finished game
+// stays on the board, takes over at the next game.
+extern int32_t gameModeInPlay;
+
+// The same from options, gameModeInPlay, Phase and winnerColour.
 // Whose turn it is, for Phase 1 or 2.
 const char* TurnText();
-// Who has won, from winnerColour.
+// Who has won the game on the board, from winnerColour.
 const char* ResultText();
-// "Computer vs Person" or "Person vs Person".
+// "Computer vs Person" or "Person vs Person", for the game on the board.
 const char* ModeText();

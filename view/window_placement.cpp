@@ -3,12 +3,21 @@
 static int64_t Smaller(int64_t a, int64_t b) { return a < b ? a : b; }
 static int64_t Larger(int64_t a, int64_t b) { return a > b ? a : b; }
 
-bool WindowShowsOn(int32_t x, int32_t y, WindowSize size, const ScreenRect& area, WindowSize grip) {
+bool CaptionShowsOn(int32_t x, int32_t y, int32_t width, CaptionBar caption, const ScreenRect& area,
+                    WindowSize grip) {
     // In 64 bits: a stored corner near the end of 32 bits plus a width
     // must not wrap round onto the screen.
-    int64_t shownWidth = Smaller(int64_t(x) + size.width, area.right) - Larger(x, area.left);
-    int64_t shownHeight = Smaller(int64_t(y) + size.height, area.bottom) - Larger(y, area.top);
+    int64_t top = int64_t(y) + caption.top;
+    int64_t shownWidth = Smaller(int64_t(x) + width, area.right) - Larger(x, area.left);
+    int64_t shownHeight = Smaller(top + caption.height, area.bottom) - Larger(top, area.top);
     return shownWidth >= grip.width && shownHeight >= grip.height;
+}
+
+WindowSize CutToArea(WindowSize size, int32_t x, int32_t y, const ScreenRect& area) {
+    WindowSize cut;
+    cut.width = (int32_t)Smaller(size.width, Larger(0, int64_t(area.right) - x));
+    cut.height = (int32_t)Smaller(size.height, Larger(0, int64_t(area.bottom) - y));
+    return cut;
 }
 
 WindowSize FreeWindowSize(WindowSize stored, WindowSize frame, int32_t statusBar) {

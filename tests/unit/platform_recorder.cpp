@@ -22,6 +22,10 @@ static bool Held(const char* fileName) { return platformRecord.heldFiles.count(f
 
 bool FileExists(const char* fileName) { return platformRecord.files.count(fileName) != 0 || Held(fileName); }
 
+bool FileIsReadOnly(const char* fileName) {
+    return FileExists(fileName) && platformRecord.readOnlyFiles.count(fileName) != 0;
+}
+
 int32_t ReadFileBytes(const char* fileName, uint8_t* buffer, int32_t capacity) {
     auto found = platformRecord.files.find(fileName);
     if (found == platformRecord.files.end() || Held(fileName)) return -1;

@@ -19,6 +19,8 @@ struct PlatformRecord {
     std::vector<std::string> fileSteps;
     // There, but held by another program: cannot be opened, replaced or deleted.
     std::set<std::string> heldFiles;
+    // Marked read-only (the mark alone: the recorder lets them be written).
+    std::set<std::string> readOnlyFiles;
     bool failWrites = false;    // simulates a read-only file or directory
     bool failReplaces = false;  // simulates a replace the system refuses
 };

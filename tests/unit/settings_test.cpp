@@ -116,14 +116,20 @@ TEST(SettingsFile, StoredValuesLoadOrFallBackToDefaults) {
 }
 
 // Exit writes the new bytes beside the file and then replaces it in one step, so a crash leaves the old
-// whole file or the new one. A failed step leaves the old file; a file left by a crash is never read and
-// goes at the next exit; a file held by another program at start-up is left alone for the whole run. Only
-// a file that was read and found wrong (another header, too short) is deleted at start-up. (What a held
-// file loads is checked in start_exit_safety_test.)
+// whole file or the new one. A name that cannot be written gives way to the next; a failed step leaves the
+// old file; a file left by a crash is never read and goes at the next exit; a file held by another program
+// at start-up is left alone for the whole run, and a read-only one is not replaced. Only a file that was read
+// and found wrong (another header, too short) is deleted at start-up, and a whole one is written at exit even
+// when nothing changed. (What a held file loads is checked in start_exit_safety_test.)
 TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
     const std::string write = "write Kivrano.ini.new", replace = "replace Kivrano.ini by Kivrano.ini.new",
                       removeNew = "delete Kivrano.ini.new", removeOld = "delete Kivrano.ini";
-    enum FileAtStart { kWhole, kWithNewFileLeft, kHeld, kHeader147, kShort54 };
+    std::vector<std::string> everyWriteFails;
+    for (const char* name : kNewSettingsFileNames) {
+        everyWriteFails.push_back(std::string("write ") + name);
+        everyWriteFails.push_back(std::string("delete ") + name);
+    }
+    enum FileAtStart { kWhole, kWithNewFileLeft, kNewFileHeld, kHeld, kReadOnly, kHeader147, kShort54 };
     enum ExitFault { kNoFault, kWriteFails, kReplaceFails };
     const struct {
         const char* what;
@@ -131,27 +137,32 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         ExitFault fault;
         bool changed;
         std::vector<std::string> steps;
-        bool newFile;  // else the old file
+        bool changedFile;  // the file holds the changed values, else the old ones
     } cases[] = {
         {"changed", kWhole, kNoFault, true, {write, replace}, true},
         {"unchanged, new file left by a crash", kWithNewFileLeft, kNoFault, false, {removeNew}, false},
-        {"the write fails", kWhole, kWriteFails, true, {write, removeNew}, false},
+        {"Kivrano.ini.new cannot be written", kNewFileHeld, kNoFault, true,
+         {write, removeNew, "write Kivrano.ini.new1", "replace Kivrano.ini by Kivrano.ini.new1"}, true},
+        {"every write fails", kWhole, kWriteFails, true, everyWriteFails, false},
         {"the replace fails", kWhole, kReplaceFails, true, {write, replace, removeNew}, false},
         {"held by another program at start-up", kHeld, kNoFault, true, {}, false},
+        {"read-only", kReadOnly, kNoFault, true, {}, false},
         {"header 1.47", kHeader147, kNoFault, true, {removeOld, write, replace}, true},
-        {"54 bytes", kShort54, kNoFault, true, {removeOld, write, replace}, true},
+        {"54 bytes, unchanged", kShort54, kNoFault, false, {removeOld, write, replace}, false},
     };
     const Options old = Stored(100, 50, 2, 644), changed = {0, 2, 1, 0, 0, 0, 1, 1, 1, 100, 50, 1, 528};
     for (const auto& c : cases) {
         ResetPlatformRecord();
         Bytes& file = platformRecord.files[kSettingsFileName];
         file = FileOf(old);
-        if (c.start == kWithNewFileLeft) platformRecord.files[kNewSettingsFileName] = Bytes(20, 0x77);
+        if (c.start == kWithNewFileLeft) platformRecord.files[kNewSettingsFileNames[0]] = Bytes(20, 0x77);
+        if (c.start == kNewFileHeld) platformRecord.heldFiles.insert(kNewSettingsFileNames[0]);
         if (c.start == kHeld) platformRecord.heldFiles.insert(kSettingsFileName);
+        if (c.start == kReadOnly) platformRecord.readOnlyFiles.insert(kSettingsFileName);
         if (c.start == kHeader147) file[1] = 47;
         if (c.start == kShort54) file.pop_back();
         LoadSettings();
-        platformRecord.heldFiles.clear();  // let go of after start-up
+        platformRecord.heldFiles.erase(kSettingsFileName);  // let go of after start-up
         platformRecord.failWrites = c.fault == kWriteFails;
         platformRecord.failReplaces = c.fault == kReplaceFails;
         const Options exit = c.changed ? changed : old;
@@ -160,8 +171,9 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         SaveSettings(exit.windowX, exit.windowY, exit.sizeIndex, exit.windowHeight);
         EXPECT_EQ(c.steps, platformRecord.fileSteps) << c.what << ": steps";
         const Bytes& after = platformRecord.files[kSettingsFileName];  // the file at start-up may be gone
-        EXPECT_EQ("", ByteDifference(FileOf(c.newFile ? changed : old), after))
-            << c.what << ": expected the " << (c.newFile ? "new" : "old") << " file";
-        EXPECT_EQ(0u, platformRecord.files.count(kNewSettingsFileName)) << c.what << ": a new file left";
+        EXPECT_EQ("", ByteDifference(FileOf(c.changedFile ? changed : old), after))
+            << c.what << ": expected the " << (c.changedFile ? "changed" : "old") << " values";
+        for (const char* name : kNewSettingsFileNames)
+            EXPECT_EQ(0u, platformRecord.files.count(name)) << c.what << ": " << name << " left";
     }
 }

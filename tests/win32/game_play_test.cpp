@@ -201,18 +201,26 @@ static void ExpectMoveLandsAt(int left, int top, int wantLeft, int wantTop) {
     ok(r.top == wantTop, "moved to (%d,%d): top expected %d, got %ld", left, top, wantTop, r.top);
 }
 
-// Colour and mode restart a game in progress; after a five they change only the options, for the next game:
-// New Game then starts Computer vs Person with the human Black.
+static void ExpectModeText(const char* step, const char* mode) {
+    ok(!strcmp(StatusText(1), mode), "%s: mode text expected \"%s\", got \"%s\"", step, mode, StatusText(1));
+}
+
+// Colour and mode restart a game in progress; after a five they change only the options, for the next game,
+// and the status bar keeps naming the game on the board, also when it is laid out again (the bar switched off
+// and on): New Game then starts Computer vs Person with the human Black.
 static void ModeAndColour() {
     Step({Click(10, 10), ReplyTick(), Menu(IDM_COLOR_WHITE), ReplyTick()},
          Played(kPhaseWhite, 1, "Your turn", "putstone.wav putstone.wav clear.wav putstone.wav"));
     const char* step = Step({Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", "clear.wav"));
     ExpectItem(window, step, IDM_COLOR_WHITE, true, true);
-    ok(!strcmp(StatusText(1), "Person vs Person"), "%s: mode text expected \"Person vs Person\", got \"%s\"",
-       step, StatusText(1));
+    ExpectModeText(step, "Person vs Person");
     Step({PlayFive(), Paint(), Menu(IDM_COMPUTER_VS_PERSON), Menu(IDM_COLOR_BLACK)},
          AfterFive(kPhaseFiveMade, 9, "Black win !", "putstone.wav"));
-    Step({Menu(IDM_NEW_GAME), Paint()}, EmptyBoard("Your turn", "clear.wav"));
+    step = Step({BlinkTick(), BlinkTick(), Menu(IDM_STATUS_BAR), Menu(IDM_STATUS_BAR)},
+                AfterFive(kPhaseFiveMade + 2, 9, "Black win !", "finish.wav"));
+    ExpectModeText(step, "Person vs Person");
+    step = Step({Menu(IDM_NEW_GAME), Paint()}, EmptyBoard("Your turn", "clear.wav"));
+    ExpectModeText(step, "Computer vs Person");
     Step({Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", ""));
 }
 

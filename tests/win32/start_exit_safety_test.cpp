@@ -1,6 +1,7 @@
-// The real game started and ended in ways that used to lose what the user set: a settings file unchanged or
-// held by another program, the end of the session, and a start-up step the system refuses (a position off
-// every screen is startup_test's). The file steps behind each case are checked in unit/settings_test.cpp.
+// The real game started and ended in ways that used to lose what the user set: a settings file unchanged,
+// held by another program, saved by another copy of the game, read-only or hidden, a leftover new file in the
+// way, the end of the session, and a start-up step the system refuses (a position off every screen is
+// startup_test's). The file steps behind each case are checked in unit/settings_test.cpp.
 #include "app/win_main.cpp"
 
 #include "game_window.h"
@@ -11,8 +12,9 @@ static const FILETIME kLongAgo = {0x2A4E0000, 0x01C07385};  // 2001-01-01: any l
 // Man, Fast, double three allowed, no sound, a Small window at (100, 50): none of them a default.
 static const Options kCustom = {0, 2, 1, 0, 1, 0, 1, 0, 1, 100, 50, 1, 528};
 
-// Writes the settings file's 55 bytes, dated long ago.
+// Writes the settings file's 55 bytes, dated long ago, with no attributes.
 static void WriteSettings(const Options& stored) {
+    SetFileAttributesA(kSettingsFileName, FILE_ATTRIBUTE_NORMAL);
     BYTE bytes[kSettingsFileSize];
     EncodeSettings(stored, bytes);
     HANDLE file = CreateFileA(kSettingsFileName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
@@ -84,8 +86,175 @@ static void EndOfSessionSaves() {
        stored.sound);
 }
 
-// A refused start-up step (here the status bar): WinMain says which in a message box with the system's
-// error code, gives 0, leaves no window, and does not touch the settings file.
+// Another copy of the game: this same program started with --other-copy. It starts the game on the file,
+// turns Sound on and exits, as a user would in a second window.
+static int RunOtherCopy() {
+    HWND window = StartProgram(GetModuleHandleA(NULL), SW_SHOWNORMAL);
+    if (window == NULL) return 3;
+    Command(window, IDM_SOUND);
+    Command(window, IDM_EXIT);
+    return RunMessageLoop();
+}
+// Runs the other copy to its end, dispatching this copy's messages meanwhile; gives what went wrong, or NULL.
+static const char* RunOtherCopyToItsEnd() {
+    char self[MAX_PATH];
+    char commandLine[] = "start_exit_safety_test --other-copy";
+    GetModuleFileNameA(NULL, self, sizeof self);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION copy = {};
+    if (!CreateProcessA(self, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &copy))
+        return "the other copy did not start";
+    const char* failed = "the other copy did not end in 30 s";
+    for (DWORD start = GetTickCount(); failed && GetTickCount() - start < 30000; PumpMessages()) {
+        const DWORD woken = MsgWaitForMultipleObjects(1, &copy.hProcess, FALSE, 50, QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0) failed = NULL;
+    }
+    DWORD status = 0;
+    GetExitCodeProcess(copy.hProcess, &status);
+    if (!failed && status != 0) failed = "the other copy could not start the game";
+    TerminateProcess(copy.hProcess, 9);  // one that never ended
+    CloseHandle(copy.hThread);
+    CloseHandle(copy.hProcess);
+    return failed;
+}
+
+// Two copies of the game open on the same file, one on top of the other. The other copy turns Sound on and
+// exits; this one, started first and left alone, exits after it and must not put its Sound off back.
+static void UnchangedCopyKeepsTheOtherCopysChange() {
+    WriteSettings(kCustom);
+    HWND window = StartGame();
+    const char* failed = RunOtherCopyToItsEnd();
+    ok(failed == NULL, "two copies: %s", failed);
+    Options stored = StoredOptions();
+    ok(stored.sound == 1, "two copies, the other exited after Sound on: stored sound expected 1, got %d",
+       stored.sound);
+    ExitGame(window);
+    stored = StoredOptions();
+    ok(stored.sound == 1, "two copies, this one exited after it unchanged: stored sound expected 1, got %d",
+       stored.sound);
+}
+
+// Files in the way of a save, each met in a run that turns Sound on: a leftover Kivrano.ini.new that cannot
+// be written over (a folder, a read-only file) must not block the save; a read-only Kivrano.ini is the
+// user's way to keep the options as they are; a hidden (and system) one stays so. No new file is left.
+enum Leftover { kNoLeftover, kDirectory, kReadOnlyFile };
+static const char kLeftoverName[] = "Kivrano.ini.new";
+// The first file or folder beginning "Kivrano.ini." but the leftover, or NULL.
+static const char* NewFileLeft(Leftover leftover) {
+    static WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("*", &found);
+    bool other = false;
+    while (search != INVALID_HANDLE_VALUE && !other) {
+        other = !strncmp(found.cFileName, "Kivrano.ini.", 12) &&
+                (leftover == kNoLeftover || strcmp(found.cFileName, kLeftoverName) != 0);
+        if (!other && !FindNextFileA(search, &found)) break;
+    }
+    FindClose(search);
+    return other ? found.cFileName : NULL;
+}
+// The read-only, hidden and system marks among the attributes, by name: "hidden system", or "none".
+static std::string MarkNames(DWORD attributes) {
+    std::string names;
+    if (attributes & FILE_ATTRIBUTE_READONLY) names += " read-only";
+    if (attributes & FILE_ATTRIBUTE_HIDDEN) names += " hidden";
+    if (attributes & FILE_ATTRIBUTE_SYSTEM) names += " system";
+    return names.empty() ? "none" : names.substr(1);
+}
+static void FilesInTheWay() {
+    static const struct { const char* what; DWORD marks; Leftover leftover; bool saved; } kCases[] = {
+        {"a folder Kivrano.ini.new", 0, kDirectory, true},
+        {"a read-only Kivrano.ini.new", 0, kReadOnlyFile, true},
+        {"Kivrano.ini read-only", FILE_ATTRIBUTE_READONLY, kNoLeftover, false},
+        {"Kivrano.ini hidden", FILE_ATTRIBUTE_HIDDEN, kNoLeftover, true},
+        {"Kivrano.ini hidden and system", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, kNoLeftover, true},
+    };
+    for (const auto& c : kCases) {
+        WriteSettings(kCustom);
+        if (c.leftover == kDirectory) CreateDirectoryA(kLeftoverName, NULL);
+        if (c.leftover == kReadOnlyFile) {
+            CloseHandle(CreateFileA(kLeftoverName, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
+            SetFileAttributesA(kLeftoverName, FILE_ATTRIBUTE_READONLY);
+        }
+        if (c.marks) SetFileAttributesA(kSettingsFileName, c.marks);
+        HWND window = StartGame();
+        Command(window, IDM_SOUND);
+        ExitGame(window);
+        if (c.saved) {
+            const int sound = StoredOptions().sound;
+            ok(sound == 1, "%s, exit after Sound on: stored sound expected 1, got %d", c.what, sound);
+        } else {
+            ok(CustomFileKept(), "%s, exit after Sound on: expected the bytes and time stamp kept", c.what);
+        }
+        const std::string marks = MarkNames(GetFileAttributesA(kSettingsFileName));
+        ok(marks == MarkNames(c.marks), "%s, after exit: Kivrano.ini's marks expected %s, got %s", c.what,
+           MarkNames(c.marks).c_str(), marks.c_str());
+        const char* left = NewFileLeft(c.leftover);
+        ok(left == NULL, "%s, after exit: expected no new file left, got %s", c.what, left);
+        SetFileAttributesA(kLeftoverName, FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(kLeftoverName);
+        RemoveDirectoryA(kLeftoverName);
+    }
+}
+
+// The calls on the new settings file and the replace, in order: "write flush close replace". Its bytes must
+// be on the disk before it takes the old file's place, or a crash just after could leave a file of the right
+// size holding nothing. The save is the only writer while they are recorded.
+static std::string newFileCalls;
+static HANDLE newFile = INVALID_HANDLE_VALUE;
+static decltype(&WriteFile) realWriteFile;
+static decltype(&FlushFileBuffers) realFlushFileBuffers;
+static decltype(&CloseHandle) realCloseHandle;
+static decltype(&MoveFileExA) realMoveFileExA;
+static void Called(const char* call) {
+    if (!newFileCalls.empty()) newFileCalls += ' ';
+    newFileCalls += call;
+}
+static BOOL WINAPI RecordWriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED at) {
+    newFile = file;
+    Called("write");
+    return realWriteFile(file, data, size, written, at);
+}
+static BOOL WINAPI RecordFlushFileBuffers(HANDLE file) {
+    if (file == newFile) Called("flush");
+    return realFlushFileBuffers(file);
+}
+static BOOL WINAPI RecordCloseHandle(HANDLE handle) {
+    if (handle == newFile) Called("close");
+    if (handle == newFile) newFile = INVALID_HANDLE_VALUE;
+    return realCloseHandle(handle);
+}
+static BOOL WINAPI RecordMoveFileExA(LPCSTR from, LPCSTR to, DWORD flags) {
+    Called("replace");
+    return realMoveFileExA(from, to, flags);
+}
+static void NewFileFlushedBeforeItReplaces() {
+    HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
+    // Through void*: the system's functions, by name, with their own types.
+    realWriteFile = (decltype(&WriteFile))(void*)GetProcAddress(kernel32, "WriteFile");
+    realFlushFileBuffers = (decltype(&FlushFileBuffers))(void*)GetProcAddress(kernel32, "FlushFileBuffers");
+    realCloseHandle = (decltype(&CloseHandle))(void*)GetProcAddress(kernel32, "CloseHandle");
+    realMoveFileExA = (decltype(&MoveFileExA))(void*)GetProcAddress(kernel32, "MoveFileExA");
+    const struct { const char* name; void *record, *real; } kHooks[] = {
+        {"WriteFile", (void*)RecordWriteFile, (void*)realWriteFile},
+        {"FlushFileBuffers", (void*)RecordFlushFileBuffers, (void*)realFlushFileBuffers},
+        {"CloseHandle", (void*)RecordCloseHandle, (void*)realCloseHandle},
+        {"MoveFileExA", (void*)RecordMoveFileExA, (void*)realMoveFileExA},
+    };
+    WriteSettings(kCustom);
+    HWND window = StartGame();
+    for (const auto& hook : kHooks)
+        ok(ReplaceImport(hook.name, hook.record), "expected the program to import %s", hook.name);
+    Command(window, IDM_SOUND);
+    ExitGame(window);
+    for (const auto& hook : kHooks) ReplaceImport(hook.name, hook.real);
+    ok(newFileCalls == "write flush close replace",
+       "exit after Sound on: calls expected \"write flush close replace\", got \"%s\"", newFileCalls.c_str());
+}
+
+// A refused start-up step: WinMain says which in a message box with the system's error code, gives 0,
+// leaves no window, and does not touch the settings file. Each is refused as it could be on a user's
+// machine: the class name taken already, the window or the status bar vetoed as it is created.
 static char shownText[256];
 static int shownCount;
 static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
@@ -93,30 +262,51 @@ static int WINAPI RecordMessageBox(HWND, LPCSTR text, LPCSTR, UINT) {
     lstrcpynA(shownText, text, sizeof shownText);
     return IDOK;
 }
-static LRESULT CALLBACK VetoStatusBar(int code, WPARAM wParam, LPARAM lParam) {
+static const char* vetoedClass;
+static LRESULT CALLBACK VetoWindow(int code, WPARAM wParam, LPARAM lParam) {
     char name[64] = "";
     if (code == HCBT_CREATEWND) GetClassNameA((HWND)wParam, name, sizeof name);
-    return lstrcmpiA(name, STATUSCLASSNAMEA) == 0 ? 1 : CallNextHookEx(NULL, code, wParam, lParam);
+    return lstrcmpiA(name, vetoedClass) == 0 ? 1 : CallNextHookEx(NULL, code, wParam, lParam);
 }
 static void StartUpFailureIsReported() {
     ok(ReplaceImport("MessageBoxA", (void*)RecordMessageBox), "expected the program to import MessageBoxA");
-    WriteSettings(kCustom);
-    HHOOK hook = SetWindowsHookExA(WH_CBT, VetoStatusBar, NULL, GetCurrentThreadId());
-    int result = WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL);
-    UnhookWindowsHookEx(hook);
-    const char* text = "Kivrano cannot start: creating the status bar failed (error ";
-    ok(result == 0, "status bar refused: WinMain expected 0, got %d", result);
-    ok(shownCount == 1, "status bar refused: message boxes expected 1, got %d", shownCount);
-    ok(strncmp(shownText, text, strlen(text)) == 0, "status bar refused: message expected to begin \"%s\", "
-       "got \"%s\"", text, shownText);
-    ok(!FindWindowA("Kivrano", NULL), "status bar refused: expected no window left");
-    ok(CustomFileKept(), "status bar refused: expected the settings file's bytes and time stamp kept");
-    ExitGame(NULL);
+    static const struct { const char* step; const char* vetoedClass; } kRefusals[] = {
+        {"registering the window class", NULL},
+        {"creating the main window", "Kivrano"},
+        {"creating the status bar", STATUSCLASSNAMEA},
+    };
+    for (const auto& r : kRefusals) {
+        WriteSettings(kCustom);
+        shownCount = 0;
+        shownText[0] = 0;
+        vetoedClass = r.vetoedClass;
+        WNDCLASSA taken = {};
+        taken.lpfnWndProc = DefWindowProcA;
+        taken.hInstance = GetModuleHandleA(NULL);
+        taken.lpszClassName = "Kivrano";
+        if (!vetoedClass) RegisterClassA(&taken);
+        HHOOK hook = vetoedClass ? SetWindowsHookExA(WH_CBT, VetoWindow, NULL, GetCurrentThreadId()) : NULL;
+        int result = WinMain(GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOWNORMAL);
+        if (hook) UnhookWindowsHookEx(hook);
+        char text[160];
+        snprintf(text, sizeof text, "Kivrano cannot start: %s failed (error ", r.step);
+        ok(result == 0, "%s refused: WinMain expected 0, got %d", r.step, result);
+        ok(shownCount == 1, "%s refused: message boxes expected 1, got %d", r.step, shownCount);
+        ok(strncmp(shownText, text, strlen(text)) == 0, "%s refused: message expected to begin \"%s\", "
+           "got \"%s\"", r.step, text, shownText);
+        ok(!FindWindowA("Kivrano", NULL), "%s refused: expected no window left", r.step);
+        ok(CustomFileKept(), "%s refused: expected the settings file's bytes and time stamp kept", r.step);
+        ExitGame(NULL);
+    }
 }
 
-int main() {
+int main(int argc, char**) {
+    if (argc > 1) return RunOtherCopy();  // --other-copy: this is the other copy of the game
     HeldFileSurvivesTheRun();
     EndOfSessionSaves();
+    UnchangedCopyKeepsTheOtherCopysChange();
+    FilesInTheWay();
+    NewFileFlushedBeforeItReplaces();
     StartUpFailureIsReported();
     return CheckSummary("start_exit_safety");
 }

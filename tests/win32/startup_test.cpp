@@ -20,31 +20,50 @@ static void WriteSettings(const BYTE bytes[kSettingsFileSize]) {
     CloseHandle(file);
 }
 
+// The default options with a stored window: its corner, the size record and the height.
+static constexpr Options DefaultsWith(int32_t x, int32_t y, int32_t sizeRecord, int32_t height) {
+    Options o = kDefaultOptions;
+    o.windowX = x;
+    o.windowY = y;
+    o.sizeIndex = sizeRecord;
+    o.windowHeight = height;
+    return o;
+}
+
 // Stored files (none, or valid ones; a wrong header is the settings file test's) and what they start: the
 // menu items checked and grayed besides the sizes (those follow the screen), the status bar's two texts.
 static const struct {
     const char* what;
     bool stored;
+    bool placedByPlatform;  // the stored position leaves the caption bar out of reach
     Options options;
     std::vector<int> checked, grayed;
     const char *turnText, *modeText;  // NULL: not looked at
 } kStarts[] = {
-    {"no settings file", false, kDefaultOptions,
+    {"no settings file", false, true, kDefaultOptions,
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, "Your turn", "Computer vs Person"},
-    {"gameMode 2, Huge at 5000,5000", true, {.level = 1, .computerColour = 2, .gameMode = kPersonVsPerson,
-     .speed = 1, .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1,
-     .windowX = 5000, .windowY = 5000, .sizeIndex = 4, .windowHeight = 876},
+    {"gameMode 2, Huge at 5000,5000", true, true, {.level = 1, .computerColour = 2,
+     .gameMode = kPersonVsPerson, .speed = 1, .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1,
+     .sound = 1, .statusBar = 1, .windowX = 5000, .windowY = 5000, .sizeIndex = 4, .windowHeight = 876},
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO, IDM_LEVEL_MAN, IDM_LEVEL_GOD, IDM_COLOR_BLACK, IDM_COLOR_WHITE}, "Black's turn",
      "Person vs Person"},
-    {"other options, Free 700 x 500", true, {.level = 0, .computerColour = 1, .gameMode = 1, .speed = 0,
-     .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0, .windowX = 30,
-     .windowY = 20, .sizeIndex = 700, .windowHeight = 500},
+    {"other options, Free 700 x 500", true, false, {.level = 0, .computerColour = 1, .gameMode = 1,
+     .speed = 0, .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0, .statusBar = 0,
+     .windowX = 30, .windowY = 20, .sizeIndex = 700, .windowHeight = 500},
      {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_WHITE},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    {"Medium at 100,-600, the caption above the screen", true, true, DefaultsWith(100, -600, 2, 644),
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    {"Free 100000 x 100000 at 30,20", true, false, DefaultsWith(30, 20, 100000, 100000),
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, "Your turn", NULL},
 };
 
 static bool Contains(const std::vector<int>& items, int item) {
@@ -52,8 +71,11 @@ static bool Contains(const std::vector<int>& items, int item) {
 }
 
 // Each start: window, frame, menu marks, status bar; the file kept until Exit. A size the screen cannot hold
-// starts Tiny; a position off the screen gives the platform's. (What Exit writes: settings_kill_test.)
+// starts Tiny; a Free size ends at the work area's right and bottom edges at most; a position that leaves the
+// caption bar out of reach gives the platform's. (What Exit writes: settings_kill_test.)
 static void StartsAsStored() {
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     for (const auto& row : kStarts) {
         const Options& o = row.options;
         const bool free = o.sizeIndex > 4;
@@ -66,23 +88,24 @@ static void StartsAsStored() {
         EncodeSettings(o, bytes);
         DeleteFileA(kSettingsFileName);
         if (row.stored) WriteSettings(bytes);
-        HWND window = StartGame();
-        const int defaultSize = Fits(2) ? 2 : 0;
-        const int size = free ? 5 : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
-        const int width = free ? o.sizeIndex : kHeight[size] - 58;
-        const int height = free ? o.windowHeight : kHeight[size] - (o.statusBar ? 0 : 20);
+        // Where the window opens, before a window manager may move it.
+        HWND window = StartProgram(GetModuleHandleA(NULL), SW_SHOWNORMAL);
         RECT r;
         GetWindowRect(window, &r);
+        PumpMessages();
+        const int defaultSize = Fits(2) ? 2 : 0;
+        const int size = free ? 5 : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
+        const int width = free ? std::min<int>(o.sizeIndex, work.right - o.windowX) : kHeight[size] - 58;
+        const int height = free ? std::min<int>(o.windowHeight, work.bottom - o.windowY)
+                                : kHeight[size] - (o.statusBar ? 0 : 20);
         ok(r.right - r.left == width, "%s: width expected %d, got %ld", step, width, r.right - r.left);
         ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", step, height, r.bottom - r.top);
-        const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-        const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-        if (o.windowX == 5000 && screenWidth < 5000) {
-            ok(r.left >= 0 && r.right <= screenWidth, "%s: expected on screen, got left %ld right %ld", step,
-               r.left, r.right);
-            ok(r.top >= 0 && r.bottom <= screenHeight, "%s: expected on screen, got top %ld bottom %ld", step,
-               r.top, r.bottom);
-        } else if (row.stored) {
+        if (row.placedByPlatform) {
+            ok(r.left >= work.left && r.right <= work.right, "%s: expected on the work area, got left %ld "
+               "right %ld", step, r.left, r.right);
+            ok(r.top >= work.top && r.bottom <= work.bottom, "%s: expected on the work area, got top %ld "
+               "bottom %ld", step, r.top, r.bottom);
+        } else {
             ok(r.left == o.windowX, "%s: left expected %d, got %ld", step, (int)o.windowX, r.left);
             ok(r.top == o.windowY, "%s: top expected %d, got %ld", step, (int)o.windowY, r.top);
         }
