@@ -49,7 +49,8 @@ void HandleBoardClick(HWND window, int32_t clientX, int32_t clientY) {
     }
     PlaceMove(window, x, y);
     // "Computer's turn" against the computer, else the side now to move.
-    if (IsSideToMove()) SetStatusText(0, options.gameMode == kComputerVsPerson ? kStatusText[0] : TurnText());
+    if (!IsSideToMove()) return;
+    SetStatusText(0, options.gameMode == kComputerVsPerson ? kStatusText[kComputersTurnText] : TurnText());
 }
 
 void AfterPaint(HWND window) {
@@ -85,7 +86,7 @@ void ComputerReply(HWND window) {
         return;
     }
     PlaceMove(window, x, y);
-    if (IsSideToMove()) SetStatusText(0, kStatusText[1]);  // "Your turn"
+    if (IsSideToMove()) SetStatusText(0, kStatusText[kYourTurnText]);
 }
 
 void WinHighlightTick(HWND window) {

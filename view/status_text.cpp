@@ -3,7 +3,7 @@
 #include "rules/board.h"
 #include "settings/options.h"
 
-const char* const kStatusText[10] = {
+const char* const kStatusText[kStatusTextCount] = {
     "Computer's turn", "Your turn",   "Black's turn",       "White's turn",     "Computer win !",
     "You win !",       "Black win !", "White win !",        "Computer vs Person", "Person vs Person",
 };
@@ -15,17 +15,19 @@ const char* const kStatusText[10] = {
 // the values the program sets itself this is the table arithmetic
 // (Phase + 1) * (gameMode - 1) + (gameMode % 2) * ((computerColour + Phase) % 2),
 // and every result is a fixed index of the table.
-int32_t TurnTextIndex(int32_t gameMode, int32_t computerColour, int32_t phase) {
-    if (gameMode == kComputerVsPerson) return phase == computerColour ? 0 : 1;
-    return phase == White ? 3 : 2;
+StatusTextIndex TurnTextIndex(int32_t gameMode, int32_t computerColour, int32_t phase) {
+    if (gameMode == kComputerVsPerson) return phase == computerColour ? kComputersTurnText : kYourTurnText;
+    return phase == White ? kWhitesTurnText : kBlacksTurnText;
 }
 
-int32_t ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner) {
-    if (gameMode == kComputerVsPerson) return winner == computerColour ? 4 : 5;
-    return winner == White ? 7 : 6;
+StatusTextIndex ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner) {
+    if (gameMode == kComputerVsPerson) return winner == computerColour ? kComputerWinText : kYouWinText;
+    return winner == White ? kWhiteWinText : kBlackWinText;
 }
 
-int32_t ModeTextIndex(int32_t gameMode) { return gameMode == kComputerVsPerson ? 8 : 9; }
+StatusTextIndex ModeTextIndex(int32_t gameMode) {
+    return gameMode == kComputerVsPerson ? kComputerVsPersonText : kPersonVsPersonText;
+}
 
 int32_t gameModeInPlay = kDefaultOptions.gameMode;
 

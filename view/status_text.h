@@ -4,16 +4,31 @@
 
 #include <stdint.h>
 
-extern const char* const kStatusText[10];
+// The texts by name, in the table's order.
+enum StatusTextIndex : int32_t {
+    kComputersTurnText,     // "Computer's turn"
+    kYourTurnText,          // "Your turn"
+    kBlacksTurnText,        // "Black's turn"
+    kWhitesTurnText,        // "White's turn"
+    kComputerWinText,       // "Computer win !"
+    kYouWinText,            // "You win !"
+    kBlackWinText,          // "Black win !"
+    kWhiteWinText,          // "White win !"
+    kComputerVsPersonText,  // "Computer vs Person"
+    kPersonVsPersonText,    // "Person vs Person"
+    kStatusTextCount
+};
+extern const char* const kStatusText[kStatusTextCount];
 
-// Index of the turn text: 0/1 in Computer vs Person (the computer's turn
-// when phase equals computerColour), 2/3 in Person vs Person (Black, White).
-int32_t TurnTextIndex(int32_t gameMode, int32_t computerColour, int32_t phase);
-// Index of the result text: 4/5 in Computer vs Person, 6/7 in Person vs
-// Person, from the winner's colour.
-int32_t ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner);
-// Index of the mode text: 8 Computer vs Person, 9 Person vs Person.
-int32_t ModeTextIndex(int32_t gameMode);
+// The turn text: the computer's or yours in Computer vs Person (the
+// computer's when phase equals computerColour), Black's or White's in
+// Person vs Person.
+StatusTextIndex TurnTextIndex(int32_t gameMode, int32_t computerColour, int32_t phase);
+// The result text: the computer's or your win in Computer vs Person,
+// Black's or White's in Person vs Person, from the winner's colour.
+StatusTextIndex ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_t winner);
+// The mode text.
+StatusTextIndex ModeTextIndex(int32_t gameMode);
 
 // The game mode of the game on the board: options.gameMode as it was when
 // that game started. A mode chosen after a five, while the finished game

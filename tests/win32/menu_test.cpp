@@ -104,7 +104,7 @@ static void CaptionsInOrder(HMENU bar) {
     std::vector<FoundRow> found;
     ReadMenu(bar, "menu bar", found);
     const size_t expected = sizeof kMenu / sizeof kMenu[0];
-    ok(found.size() == expected, "menu entries: expected %zu, got %zu", expected, found.size());
+    ok(found.size() == expected, "menu entries: expected %d, got %d", (int)expected, (int)found.size());
     for (const MenuRow& want : kMenu) {
         const FoundRow* got = NULL;
         for (const FoundRow& row : found)
