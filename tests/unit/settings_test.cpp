@@ -18,7 +18,9 @@ const struct { const char* name; int32_t Options::*field; } kFields[] = {{"level
 
 // The defaults (written out, so a changed default shows) with a window.
 Options Stored(int32_t x, int32_t y, int32_t sizeRecord, int32_t height) {
-    return {1, 2, 1, 1, 0, 0, 1, 1, 1, x, y, sizeRecord, height};
+    return {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1, .allowDoubleThree = 0,
+            .continuousPlay = 0, .markPrevious = 1, .sound = 1, .statusBar = 1, .windowX = x, .windowY = y,
+            .sizeIndex = sizeRecord, .windowHeight = height};
 }
 Bytes FileOf(const Options& stored) {
     Bytes file(kSettingsFileSize);
@@ -61,12 +63,20 @@ TEST(SettingsBytes, RecordsByteForByte) {
     EXPECT_EQ("-2147483648", std::string((const char*)&extremes[22], 11)) << "windowY record";
     EXPECT_EQ("", Differences(Stored(-40, INT32_MIN, 2, 644), DecodeSettings(extremes.data())))
         << "-40, INT32_MIN read back";
-    const Bytes file = FileOf({255, 128, 127, 0x107, 1, 0, 2, -1, 3, 0, 0, 2, 0});
+    const Options outOfRange = {.level = 255, .computerColour = 128, .gameMode = 127, .speed = 0x107,
+                                .allowDoubleThree = 1, .continuousPlay = 0, .markPrevious = 2, .sound = -1,
+                                .statusBar = 3, .windowX = 0, .windowY = 0, .sizeIndex = 2,
+                                .windowHeight = 0};
+    const Bytes file = FileOf(outOfRange);
     const uint8_t kOptionRecord[11] = {1, 46, 0xFF, 0x80, 0x7F, 0x07, 1, 0, 2, 0xFF, 3};
     for (int i = 0; i < 11; i++)
         EXPECT_EQ(kOptionRecord[i], file[i])
             << "option record byte " << i << ": " << (i < 2 ? "header" : kFields[i - 2].name);
-    EXPECT_EQ("", Differences({-1, -128, 127, 7, 1, 0, 1, 1, 1, 0, 0, 2, 0}, DecodeSettings(file.data())));
+    const Options readBack = {.level = -1, .computerColour = -128, .gameMode = 127, .speed = 7,
+                              .allowDoubleThree = 1, .continuousPlay = 0, .markPrevious = 1, .sound = 1,
+                              .statusBar = 1, .windowX = 0, .windowY = 0, .sizeIndex = 2,
+                              .windowHeight = 0};
+    EXPECT_EQ("", Differences(readBack, DecodeSettings(file.data())));
 }
 
 // Any field that differs means a rewrite, the height only for a Free window; a short file always differs.
@@ -89,15 +99,35 @@ TEST(SettingsBytes, ExitComparison) {
 // byte but 0 as 1, a table option one past either end of its range as its default; the board gets its ring.
 // An exit with the window moved writes the values loaded (on/off options as 1).
 TEST(SettingsFile, StoredValuesLoadOrFallBackToDefaults) {
+    const Options inRange = {.level = 0, .computerColour = 1, .gameMode = 2, .speed = 0,
+                             .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0,
+                             .statusBar = 0, .windowX = -40, .windowY = 50, .sizeIndex = 700,
+                             .windowHeight = 480};
+    const Options onOffAs2 = {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1,
+                              .allowDoubleThree = 2, .continuousPlay = 2, .markPrevious = 2, .sound = 2,
+                              .statusBar = 2, .windowX = 100, .windowY = 50, .sizeIndex = 2,
+                              .windowHeight = 644};
+    const Options onOffAs1 = {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1,
+                              .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 1, .sound = 1,
+                              .statusBar = 1, .windowX = 100, .windowY = 50, .sizeIndex = 2,
+                              .windowHeight = 644};
+    const Options oneAbove = {.level = 2, .computerColour = 3, .gameMode = 3, .speed = 2,
+                              .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0, .sound = 0,
+                              .statusBar = 0, .windowX = -40, .windowY = 50, .sizeIndex = 5,
+                              .windowHeight = 480};
+    const Options aboveAsDefaults = {.level = 1, .computerColour = 2, .gameMode = 1, .speed = 1,
+                                     .allowDoubleThree = 1, .continuousPlay = 1, .markPrevious = 0,
+                                     .sound = 0, .statusBar = 0, .windowX = -40, .windowY = 50,
+                                     .sizeIndex = 5, .windowHeight = 480};
+    const Options oneBelow = {.level = -1, .computerColour = 0, .gameMode = 0, .speed = -1,
+                              .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1,
+                              .statusBar = 1, .windowX = 100, .windowY = 50, .sizeIndex = -1,
+                              .windowHeight = 644};
     const struct { const char* what; Options stored, loaded; } rows[] = {
-        {"all in range, Free 700 x 480 at -40,50", {0, 1, 2, 0, 1, 1, 0, 0, 0, -40, 50, 700, 480},
-         {0, 1, 2, 0, 1, 1, 0, 0, 0, -40, 50, 700, 480}},
-        {"each on/off option stored as 2", {1, 2, 1, 1, 2, 2, 2, 2, 2, 100, 50, 2, 644},
-         {1, 2, 1, 1, 1, 1, 1, 1, 1, 100, 50, 2, 644}},
-        {"each table option one above its range", {2, 3, 3, 2, 1, 1, 0, 0, 0, -40, 50, 5, 480},
-         {1, 2, 1, 1, 1, 1, 0, 0, 0, -40, 50, 5, 480}},
-        {"each table option one below its range", {-1, 0, 0, -1, 0, 0, 1, 1, 1, 100, 50, -1, 644},
-         {1, 2, 1, 1, 0, 0, 1, 1, 1, 100, 50, 2, 644}},
+        {"all in range, Free 700 x 480 at -40,50", inRange, inRange},
+        {"each on/off option stored as 2", onOffAs2, onOffAs1},
+        {"each table option one above its range", oneAbove, aboveAsDefaults},
+        {"each table option one below its range", oneBelow, Stored(100, 50, 2, 644)},
     };
     for (const auto& row : rows) {
         ResetPlatformRecord();
@@ -150,7 +180,11 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         {"header 1.47", kHeader147, kNoFault, true, {removeOld, write, replace}, true},
         {"54 bytes, unchanged", kShort54, kNoFault, false, {removeOld, write, replace}, false},
     };
-    const Options old = Stored(100, 50, 2, 644), changed = {0, 2, 1, 0, 0, 0, 1, 1, 1, 100, 50, 1, 528};
+    const Options old = Stored(100, 50, 2, 644);
+    const Options changed = {.level = 0, .computerColour = 2, .gameMode = 1, .speed = 0,
+                             .allowDoubleThree = 0, .continuousPlay = 0, .markPrevious = 1, .sound = 1,
+                             .statusBar = 1, .windowX = 100, .windowY = 50, .sizeIndex = 1,
+                             .windowHeight = 528};
     for (const auto& c : cases) {
         ResetPlatformRecord();
         Bytes& file = platformRecord.files[kSettingsFileName];
