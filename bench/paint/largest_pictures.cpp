@@ -110,6 +110,7 @@ std::vector<BenchPicture> LargestPictures(PictureRole role, int32_t drawnSide) {
     pictures.push_back(Plain(bounds, 24, 0, true));
     for (uint16_t bitCount : {16, 32}) pictures.push_back(Plain(bounds, bitCount, kBitFields, false));
     for (uint16_t bitCount : {8, 4}) pictures.push_back(RunEveryPixel(bounds, bitCount));
-    for (uint16_t bitCount : {8, 4}) pictures.push_back(SkipEveryRow(drawnSide, bitCount));
+    const int32_t oneToOne = drawnSide < bounds.side ? drawnSide : bounds.side;
+    for (uint16_t bitCount : {8, 4}) pictures.push_back(SkipEveryRow(oneToOne, bitCount));
     return pictures;
 }
