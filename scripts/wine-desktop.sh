@@ -20,15 +20,20 @@ wait_until() {
 
 openbox_is_managing() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# start_desktop DIR WIDTHxHEIGHT: Xvfb on a free display (its number in
-# DIR/display, exported as DISPLAY) with openbox on it, their ids in
-# DIR/xvfb.pid and DIR/openbox.pid. Says why and returns 1 on failure.
+# start_desktop DIR WIDTHxHEIGHT[xDEPTH]: Xvfb on a free display (its number
+# in DIR/display, exported as DISPLAY), 24 bits a pixel unless DEPTH is
+# given, with openbox on it, their ids in DIR/xvfb.pid and DIR/openbox.pid.
+# Says why and returns 1 on failure.
 start_desktop() {
     local dir=$1 screen=$2
+    case "$screen" in
+    *x*x*) ;;
+    *) screen=${screen}x24 ;;
+    esac
     # -displayfd picks a free display number and writes it to fd 3. Without
     # -noreset the server resets whenever its last client leaves, and a client
     # connecting just then (openbox after a probe) is turned away.
-    setsid Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset \
+    setsid Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
         3>"$dir/display" >"$dir/xvfb.log" 2>&1 </dev/null &
     echo $! >"$dir/xvfb.pid"
     wait_until test -s "$dir/display" || { echo "Xvfb did not start: $(cat "$dir/xvfb.log")"; return 1; }

@@ -51,3 +51,15 @@ if(KIVRANO_WIN64_DIR)
     kivrano_wine_program(win32.startup_test.small_screen wine_small ${small_rig_dir}
                          ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
 endif()
+
+# The paint test once more on a screen of 256 colours, a palette device, on a
+# rig of its own: there every picture is drawn with a palette of its colours,
+# which must be released (KIVRANO_PALETTE_DEVICE makes the test insist on
+# the palette device).
+if(KIVRANO_WIN64_DIR)
+    set(palette_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-8bit)
+    kivrano_wine_rig(wine_rig_8bit wine_8bit ${palette_rig_dir} 120 start 1024x768x8)
+    kivrano_wine_program(win32.board_paint_test.palette_screen wine_8bit ${palette_rig_dir}
+                         ${KIVRANO_WIN64_DIR}/tests/win32/board_paint_test.exe)
+    set_property(TEST win32.board_paint_test.palette_screen APPEND PROPERTY ENVIRONMENT KIVRANO_PALETTE_DEVICE=1)
+endif()

@@ -12,10 +12,10 @@ static uint32_t Read32(const uint8_t* p) {
 // after the first 40 bytes, inside a V4 or V5 header, after a 40-byte one.
 static const int64_t kMasksEnd = kBitmapInfoHeaderBytes + 12;
 
-int32_t BitmapBlockSize(const uint8_t* fileHeader) {
+int32_t BitmapBlockSize(const uint8_t* fileHeader, PictureRole role) {
     if (fileHeader[0] != 'B' || fileHeader[1] != 'M') return 0;
     const int64_t fileBytes = Read32(fileHeader + 2);
-    if (fileBytes <= kBitmapFileHeaderBytes || fileBytes > kMaxBitmapFileBytes) return 0;
+    if (fileBytes <= kBitmapFileHeaderBytes || fileBytes > kPictureBounds[role].fileBytes) return 0;
     return (int32_t)(fileBytes - kBitmapFileHeaderBytes);
 }
 
@@ -24,7 +24,29 @@ static bool DrawnBitCount(uint32_t bitCount) {
            bitCount == 32;
 }
 
-bool LayOutBitmap(const uint8_t* block, int32_t blockBytes, BitmapLayout& layout) {
+// The delta codes (skips) in compressed data, walked as the system unpacks
+// it. Drawn one to one, an RLE picture is clipped to the pixels its runs
+// cover, a region built one piece at a time at a cost growing with the
+// square of the pieces; a piece ends at each line end and each skip.
+static int64_t CountSkips(const uint8_t* data, int64_t bytes, uint32_t bitCount) {
+    int64_t skips = 0;
+    for (int64_t i = 0; i + 1 < bytes;) {
+        const uint32_t count = data[i], code = data[i + 1];
+        i += 2;
+        if (count != 0 || code == 0) continue;  // a run, or the end of a line
+        if (code == 1) break;                   // the end of the picture
+        if (code == 2) {                        // a skip: two bytes of offsets follow
+            skips++;
+            i += 2;
+        } else {  // code pixels given one by one, padded to an even byte count
+            const int64_t given = (code * bitCount + 7) / 8;
+            i += (given + 1) / 2 * 2;
+        }
+    }
+    return skips;
+}
+
+bool LayOutBitmap(const uint8_t* block, int32_t blockBytes, PictureRole role, BitmapLayout& layout) {
     if (blockBytes < kBitmapInfoHeaderBytes) return false;
     // All arithmetic on header values is done in 64 bits, so no product or
     // sum of them can wrap before it is compared with the block's size.
@@ -56,15 +78,15 @@ bool LayOutBitmap(const uint8_t* block, int32_t blockBytes, BitmapLayout& layout
     // A negative height means rows run top-down, which compressed images
     // cannot; a negative width means nothing.
     const int64_t rows = height < 0 ? -height : height;
-    if (width <= 0 || width > kMaxBitmapSide || rows == 0 || rows > kMaxBitmapSide) return false;
+    const int64_t side = kPictureBounds[role].side;
+    if (width <= 0 || width > side || rows == 0 || rows > side) return false;
     const int64_t stride = (width * bitCount + 31) / 32 * 4;
     int64_t bitsBytes = stride * rows;
     int64_t sizeImage = bitsBytes;
     if (runs) {
-        // The compressed data is only as long as biSizeImage says. The
-        // picture it unpacks to may be no larger than a plain file could be.
+        // The compressed data is only as long as biSizeImage says.
         if (height < 0 || givenSizeImage == 0 || givenSizeImage > bitsPresent) return false;
-        if (bitsBytes > kMaxBitmapFileBytes) return false;
+        if (CountSkips(block + bitsOffset, givenSizeImage, bitCount) > rows) return false;
         bitsBytes = givenSizeImage;
         sizeImage = givenSizeImage;
     } else {

@@ -7,12 +7,26 @@
 
 const int32_t kBitmapFileHeaderBytes = 14;  // "BM", bfSize, two reserved words, bfOffBits
 const int32_t kBitmapInfoHeaderBytes = 40;  // the smallest info header we read fields from
-// A whole file, as bfSize gives it: room for a 24-bit picture of 1182 x 1182,
-// larger than the board at the largest window size. A bigger one would be
-// read again for every stone on every paint.
-const int32_t kMaxBitmapFileBytes = 4 * 1024 * 1024;
-const int32_t kMaxBitmapSide = 16384;
 const int32_t kMaxPaletteColours = 256;     // the logical palette's size
+
+// What a picture is drawn as. Pictures are read afresh on every paint: the
+// board once, a stone once for every stone on the board, up to 361 times.
+enum PictureRole { kBoardPicture, kStonePicture };
+
+// How large a picture of each role may be; a larger one is not drawn. The
+// system unpacks and converts the whole source for every draw, so a draw
+// costs about its file's bytes and its pixels: the bounds keep a full
+// board of the largest pictures within a few times the stock pictures' time.
+struct PictureBounds {
+    int32_t fileBytes;  // bfSize at most: the bytes read for every draw
+    int32_t side;       // width and height each at most
+};
+// The board is stretched once into at most 812 x 812 (Huge); a stone into
+// a cell of at most 42 x 42, so a larger stone only costs time.
+const PictureBounds kPictureBounds[2] = {
+    {4 * 1024 * 1024, 1024},  // kBoardPicture: a 24-bit 1024 x 1024 picture fits
+    {20 * 1024, 64},          // kStonePicture: a 32-bit 64 x 64 picture fits
+};
 
 // biCompression values we draw.
 const uint32_t kBitmapRgb = 0, kBitmapRle8 = 1, kBitmapRle4 = 2, kBitmapBitFields = 3;
@@ -22,9 +36,9 @@ const int32_t kSizeImageOffset = 20;
 
 // bfSize - 14, the bytes to read after the 14-byte file header; 0 when the
 // header does not begin with "BM" or that count is not positive or bfSize
-// is larger than kMaxBitmapFileBytes. A file may hold fewer bytes than
+// is larger than the role's fileBytes. A file may hold fewer bytes than
 // this: the layout is then bounded by what it holds.
-int32_t BitmapBlockSize(const uint8_t* fileHeader);
+int32_t BitmapBlockSize(const uint8_t* fileHeader, PictureRole role);
 
 // The parts of the block read after the file header, as offsets from its start.
 struct BitmapLayout {
@@ -40,9 +54,10 @@ struct BitmapLayout {
 // Lays out the block of blockBytes bytes read after the file header.
 // Draws uncompressed images of 1, 4, 8, 16, 24 or 32 bits, RLE8 and RLE4
 // bottom-up images whose biSizeImage gives compressed data inside the
-// block, and 16- or 32-bit bit-field images whose three masks lie inside
-// the block (inside a header of 52 bytes or more, or right after a 40-byte
+// block and which skip (delta codes) no more often than they have rows,
+// and 16- or 32-bit bit-field images whose three masks lie inside the
+// block (inside a header of 52 bytes or more, or right after a 40-byte
 // one). False for anything drawing would read outside the block, and for
 // every other image: planes other than 1, sides zero, negative widths,
-// sides beyond kMaxBitmapSide, other compressions and bit counts.
-bool LayOutBitmap(const uint8_t* block, int32_t blockBytes, BitmapLayout& layout);
+// sides beyond the role's bounds, other compressions and bit counts.
+bool LayOutBitmap(const uint8_t* block, int32_t blockBytes, PictureRole role, BitmapLayout& layout);

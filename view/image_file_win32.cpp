@@ -62,13 +62,13 @@ static void DrawBlock(HDC dc, BYTE* block, const BitmapLayout& layout, int left,
     }
 }
 
-int DrawImageFile(HDC dc, const char* fileName, int left, int top, int width, int height) {
+int DrawImageFile(HDC dc, const char* fileName, PictureRole role, int left, int top, int width, int height) {
     HFILE file = _lopen(fileName, OF_READ);
     if (file == HFILE_ERROR) return 0;
 
     BYTE header[kBitmapFileHeaderBytes];
     const bool headed = _lread(file, header, kBitmapFileHeaderBytes) == (UINT)kBitmapFileHeaderBytes;
-    const int32_t blockBytes = headed ? BitmapBlockSize(header) : 0;
+    const int32_t blockBytes = headed ? BitmapBlockSize(header, role) : 0;
     if (blockBytes == 0) {
         _lclose(file);
         return 0;
@@ -82,7 +82,7 @@ int DrawImageFile(HDC dc, const char* fileName, int left, int top, int width, in
     _lclose(file);
 
     BitmapLayout layout;
-    const bool drawn = read != failed && LayOutBitmap(block, (int32_t)read, layout);
+    const bool drawn = read != failed && LayOutBitmap(block, (int32_t)read, role, layout);
     if (drawn) DrawBlock(dc, block, layout, left, top, width, height);
 
     if (block != NULL) GlobalUnlock(memory);

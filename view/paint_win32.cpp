@@ -10,8 +10,8 @@
 
 static const COLORREF kMarkerColour = RGB(255, 0, 255);
 
-static void DrawImageInto(HDC dc, const char* fileName, const PixelRect& area) {
-    DrawImageFile(dc, fileName, area.left, area.top, area.right - area.left, area.bottom - area.top);
+static void DrawImageInto(HDC dc, const char* fileName, PictureRole role, const PixelRect& area) {
+    DrawImageFile(dc, fileName, role, area.left, area.top, area.right - area.left, area.bottom - area.top);
 }
 
 static void DrawLine(HDC dc, const GridLine& line) {
@@ -20,7 +20,7 @@ static void DrawLine(HDC dc, const GridLine& line) {
 }
 
 void PaintBoard(HDC dc) {
-    DrawImageInto(dc, kBoardImageFile, BoardRect());
+    DrawImageInto(dc, kBoardImageFile, kBoardPicture, BoardRect());
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SelectObject(dc, GetStockObject(BLACK_BRUSH));
     for (int32_t i = 1; i <= kBoardSize; i++) {
@@ -37,7 +37,8 @@ void PaintStones(HDC dc) {
     for (int32_t x = 1; x <= kBoardSize; x++)
         for (int32_t y = 1; y <= kBoardSize; y++)
             if (Board[x][y] != Empty)
-                DrawImageInto(dc, Board[x][y] == Black ? kBlackImageFile : kWhiteImageFile, CellRect(x, y));
+                DrawImageInto(dc, Board[x][y] == Black ? kBlackImageFile : kWhiteImageFile, kStonePicture,
+                              CellRect(x, y));
 }
 
 void PaintMarker(HDC dc) {

@@ -3,9 +3,12 @@
 
 #include <windows.h>
 
+#include "view/bitmap_layout.h"
+
 // Draws a bitmap file stretched into the rectangle; 1 when drawn, 0 when
-// the file cannot be opened, is not a bitmap, or is malformed.
-int DrawImageFile(HDC dc, const char* fileName, int left, int top, int width, int height);
+// the file cannot be opened, is not a bitmap, is malformed, or is beyond
+// the bounds of its role.
+int DrawImageFile(HDC dc, const char* fileName, PictureRole role, int left, int top, int width, int height);
 
 void PaintBoard(HDC dc);   // board image, grid lines, star points
 void PaintStones(HDC dc);  // one stone image per stone

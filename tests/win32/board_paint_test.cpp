@@ -1,5 +1,9 @@
 // Painting read back to the pixel: stones where the Board has them, grid and star points, the magenta ring;
-// DrawImageFile draws compressed and bit-field pictures or returns 0; nothing leaks a GDI object or a file.
+// DrawImageFile draws compressed and bit-field pictures or returns 0; pictures at the bounds of their role
+// (board or stone) drawn, one byte or pixel beyond not; nothing leaks a GDI object or a file, also on a
+// palette device (the run named palette_screen, on a screen of 256 colours, sets KIVRANO_PALETTE_DEVICE).
+#include <string>
+
 #include "paint_canvas.h"
 #include "rules/board.h"
 #include "settings/options.h"
@@ -23,6 +27,27 @@ static Cell Seen(DWORD rgb) {
     if (Red(rgb) < 130 && Green(rgb) < 130 && Blue(rgb) < 130) return Black;
     return Red(rgb) > 160 && Green(rgb) > 160 && Blue(rgb) > 150 ? White : Wall;
 }
+static const char* CellName(Cell cell) {
+    return cell == Empty ? "wood" : cell == Black ? "black stone" : cell == White ? "white stone" : "neither";
+}
+
+// Wrong pixels counted, the first few named: "(x,y) expected ..., got rrggbb".
+struct WrongPixels {
+    int count = 0;
+    std::string first;
+    void Add(int x, int y, const char* expected, DWORD got) {
+        if (count++ >= 3) return;
+        char text[96];
+        snprintf(text, sizeof text, "%s(%d,%d) expected %s, got %06lx", first.empty() ? "" : "; ", x, y,
+                 expected, got);
+        first += text;
+    }
+    void Colour(int x, int y, DWORD expected, DWORD got) {
+        char name[16];
+        snprintf(name, sizeof name, "%06lx", expected);
+        if (got != expected) Add(x, y, name, got);
+    }
+};
 
 // A quarter cell up-left of each centre shows its cell; empty centres black (but 19,19, which no line
 // reaches), beside them only star points; no magenta outside the marker, a ring round the last stone inside.
@@ -30,25 +55,30 @@ static void CheckPaint(Canvas& canvas, BoardGeometry g, bool fits) {
     boardGeometry = g;
     FillCanvas(canvas, kSentinel);
     PaintAll(canvas.dc);
-    int wrong = 0;
+    WrongPixels wrong;
     for (int x = 1; fits && x <= kBoardSize; x++)
         for (int y = 1; y <= kBoardSize; y++) {
             const PixelPoint c = IntersectionCentre(x, y);
-            wrong += Seen(PixelAt(canvas, c.x - g.cellWidth / 4, c.y - g.cellHeight / 4)) != Board[x][y];
-            if (Board[x][y] == Empty)
-                wrong += (PixelAt(canvas, c.x, c.y) != (x == 19 && y == 19 ? kWood : 0)) +
-                         (PixelAt(canvas, c.x + 2, c.y + 1) != (x % 6 == 4 && y % 6 == 4 ? 0 : kWood));
+            const int qx = c.x - g.cellWidth / 4, qy = c.y - g.cellHeight / 4;
+            const DWORD quarter = PixelAt(canvas, qx, qy);
+            if (Seen(quarter) != Board[x][y]) wrong.Add(qx, qy, CellName(Board[x][y]), quarter);
+            if (Board[x][y] != Empty) continue;
+            wrong.Colour(c.x, c.y, x == 19 && y == 19 ? kWood : 0, PixelAt(canvas, c.x, c.y));
+            const bool star = x % 6 == 4 && y % 6 == 4;
+            wrong.Colour(c.x + 2, c.y + 1, star ? 0 : kWood, PixelAt(canvas, c.x + 2, c.y + 1));
         }
     const PixelRect o = MarkerRect(), in = MarkerInnerRect();
-    int stray = 0;
+    WrongPixels stray;
     for (int y = 0; y < canvas.height; y++)
         for (int x = 0; x < canvas.width; x++) {
             const bool inMarker = x >= o.left && x < o.right && y >= o.top && y < o.bottom;
-            stray += !inMarker && PixelAt(canvas, x, y) == kMagenta;
+            if (!inMarker && PixelAt(canvas, x, y) == kMagenta) stray.Add(x, y, "no magenta", kMagenta);
         }
     const int w = g.cellWidth, h = g.cellHeight;
-    ok(wrong == 0, "cells %dx%d: board pixels expected all right, %d wrong", w, h, wrong);
-    ok(stray == 0, "cells %dx%d: magenta outside the marker expected none, got %d pixels", w, h, stray);
+    ok(wrong.count == 0, "cells %dx%d: board pixels expected all right, %d wrong: %s", w, h, wrong.count,
+       wrong.first.c_str());
+    ok(stray.count == 0, "cells %dx%d: magenta outside the marker expected none, got %d pixels: %s", w, h,
+       stray.count, stray.first.c_str());
     if (h < 24) return;  // a smaller ring is too thin to read back
     const DWORD ring = PixelAt(canvas, (in.left + in.right) / 2, (o.top + in.top) / 2 + 1);
     const DWORD stone = PixelAt(canvas, (in.left + in.right) / 2, (in.top + in.bottom) / 2);
@@ -70,9 +100,10 @@ static void CheckCompressedAndBitFieldPictures(Canvas& canvas) {
                                0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
     for (int i = 0; i < 3; i++) PutLittle(rgbMasks, 14 + 40 + 4 * i, masks[i], 4);
     for (int i = 0; i < 8; i++) PutLittle(rgbMasks, 14 + 52 + 4 * i, pixels[i], 4);
+    // 2 of colour 1, 2 of colour 2, end of line; 4 given as 3, 2, 1, 3; end of picture
+    const std::vector<uint8_t> rle8Runs = {2, 1, 2, 2, 0, 0, 0, 4, 3, 2, 1, 3, 0, 1};
     const struct { const char* name; std::vector<uint8_t> file; DWORD expected[2][4]; } pictures[] = {
-        {"rle8.img",  // 2 of colour 1, 2 of colour 2, end of line; 4 given as 3, 2, 1, 3; end of picture
-         BitmapFile({4, 2, 8, 4, 14, 40, kRle8}, colours, {2, 1, 2, 2, 0, 0, 0, 4, 3, 2, 1, 3, 0, 1}),
+        {"rle8.img", BitmapFile({4, 2, 8, 4, 14, 40, kRle8}, colours, rle8Runs),
          {{b, g, r, b}, {r, r, g, g}}},
         {"rle4.img",  // 4 of colours 1 and 2 in turn, end of line; 4 given as 3, 2, 1, 3; end of picture
          BitmapFile({4, 2, 4, 4, 10, 40, kRle4}, colours, {4, 0x12, 0, 0, 0, 4, 0x32, 0x13, 0, 1}),
@@ -82,7 +113,7 @@ static void CheckCompressedAndBitFieldPictures(Canvas& canvas) {
     for (const auto& p : pictures) {
         WriteBytes(p.name, p.file);
         FillCanvas(canvas, kSentinel);
-        const int drawn = DrawImageFile(canvas.dc, p.name, 0, 0, 4, 2);
+        const int drawn = DrawImageFile(canvas.dc, p.name, kStonePicture, 0, 0, 4, 2);
         ok(drawn == 1, "%s: DrawImageFile expected 1, got %d", p.name, drawn);
         for (int y = 0; y < 2; y++)
             for (int x = 0; x < 4; x++)
@@ -91,6 +122,93 @@ static void CheckCompressedAndBitFieldPictures(Canvas& canvas) {
         ok(PixelAt(canvas, 4, 0) == kSentinel && PixelAt(canvas, 0, 2) == kSentinel,
            "%s: expected nothing drawn beside 4x2", p.name);
     }
+    // Runs cannot be stored top-down: the same RLE8 picture with a negative height is refused.
+    WriteBytes("rle8-top-down.img", BitmapFile({4, -2, 8, 4, 14, 40, kRle8}, colours, rle8Runs));
+    FillCanvas(canvas, kSentinel);
+    const int drawn = DrawImageFile(canvas.dc, "rle8-top-down.img", kStonePicture, 0, 0, 4, 2);
+    ok(drawn == 0, "rle8-top-down.img: DrawImageFile expected 0, got %d", drawn);
+    ok(PixelAt(canvas, 0, 0) == kSentinel, "rle8-top-down.img: pixel (0,0) expected %06lx, got %06lx",
+       kSentinel, PixelAt(canvas, 0, 0));
+}
+
+// A 24-bit picture of one colour, grown with zeros to fileBytes (bfSize with it) unless that is 0.
+static std::vector<uint8_t> OneColour(int width, int height, COLORREF colour, int32_t fileBytes) {
+    std::vector<uint8_t> file = BitmapFile({width, height, 24, 0, 0, 40});
+    const int stride = (width * 3 + 3) / 4 * 4;
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            uint8_t* pixel = &file[14 + 40 + (size_t)y * stride + 3 * x];
+            pixel[0] = GetBValue(colour);
+            pixel[1] = GetGValue(colour);
+            pixel[2] = GetRValue(colour);
+        }
+    if (fileBytes > 0) {
+        file.resize(fileBytes, 0);
+        PutField(file, kBfSize, fileBytes);
+    }
+    return file;
+}
+
+static LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Pictures at the bounds of their role, painted by PaintBoard and PaintStones on a real window: a file of
+// exactly the role's bytes and a picture of its side are drawn, one byte or one pixel more is not, and a
+// picture too wide for a stone is still drawn as the board. Pure blue reads back the same on any screen.
+static void CheckBoundsOnAWindow() {
+    const PictureBounds board = kPictureBounds[kBoardPicture], stone = kPictureBounds[kStonePicture];
+    const COLORREF blue = RGB(0, 0, 255);
+    const struct {
+        const char* name;
+        PictureRole role;
+        int width, height;
+        int32_t fileBytes;  // 0: as the picture needs
+        bool drawn;
+    } cases[] = {
+        {"stone as large as a stone may be, in a file of the stone's bytes", kStonePicture, stone.side,
+         stone.side, stone.fileBytes, true},
+        {"stone in a file one byte over the stone's bytes", kStonePicture, 8, 8, stone.fileBytes + 1, false},
+        {"stone one pixel wider than a stone may be", kStonePicture, stone.side + 1, stone.side, 0, false},
+        {"stone one pixel taller than a stone may be", kStonePicture, stone.side, stone.side + 1, 0, false},
+        {"board one pixel wider than a stone may be", kBoardPicture, stone.side + 1, stone.side, 0, true},
+        {"board as large as a board may be, in a file of the board's bytes", kBoardPicture, board.side,
+         board.side, board.fileBytes, true},
+        {"board in a file one byte over the board's bytes", kBoardPicture, 8, 8, board.fileBytes + 1, false},
+        {"board one pixel wider than a board may be", kBoardPicture, board.side + 1, 1, 0, false},
+    };
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = PlainWindowProc;
+    windowClass.hInstance = GetModuleHandleA(NULL);
+    windowClass.lpszClassName = "PaintBounds";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "PaintBounds", "bounds", WS_POPUP | WS_VISIBLE, 0, 0, 600, 600, NULL,
+                                  NULL, GetModuleHandleA(NULL), NULL);
+    PumpMessages();
+    HDC dc = GetDC(window);
+    boardGeometry = BoardGeometry{30, 30, 0, 0};
+    // Where the picture shows: the board's corner, outside the grid; a quarter cell into Black's (10, 10).
+    const PixelRect boardRect = BoardRect(), cell = CellRect(10, 10);
+    const POINT at[2] = {{boardRect.left + 2, boardRect.top + 2}, {cell.left + 30 / 4, cell.top + 30 / 4}};
+    HBRUSH sentinel = CreateSolidBrush(RGB(0x40, 0x50, 0x60));
+    for (const auto& c : cases) {
+        CopyBoardPictures();
+        WriteBytes(c.role == kBoardPicture ? kBoardImageFile : kBlackImageFile,
+                   OneColour(c.width, c.height, blue, c.fileBytes));
+        const RECT all = {0, 0, 600, 600};
+        FillRect(dc, &all, sentinel);
+        PaintBoard(dc);
+        PaintStones(dc);
+        const POINT p = at[c.role];
+        const COLORREF got = GetPixel(dc, p.x, p.y);
+        ok((got == blue) == c.drawn, "%s, %dx%d: pixel (%ld,%ld) expected %s, got %06lx", c.name, c.width,
+           c.height, p.x, p.y, c.drawn ? "the picture's blue 0000ff" : "anything but its blue 0000ff",
+           (unsigned long)(GetRValue(got) << 16 | GetGValue(got) << 8 | GetBValue(got)));
+    }
+    DeleteObject(sentinel);
+    ReleaseDC(window, dc);
+    DestroyWindow(window);
+    CopyBoardPictures();
 }
 
 int main() {
@@ -112,21 +230,32 @@ int main() {
     WriteBytes("foreign.img", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'});
     for (const char* name : {"missing.img", "foreign.img"}) {
         FillCanvas(canvas, kSentinel);
-        ok(DrawImageFile(canvas.dc, name, 0, 0, 600, 600) == 0, "%s: expected 0 from DrawImageFile", name);
+        const int drawn = DrawImageFile(canvas.dc, name, kBoardPicture, 0, 0, 600, 600);
+        ok(drawn == 0, "%s: DrawImageFile expected 0, got %d", name, drawn);
         ok(PixelAt(canvas, 0, 0) == kSentinel, "%s: expected nothing drawn at (0,0)", name);
         if (strcmp(name, "missing.img") != 0) ok(NobodyHasOpen(name), "%s: expected the file closed", name);
     }
 
     CheckCompressedAndBitFieldPictures(canvas);
+    CheckBoundsOnAWindow();
 
-    // A thousand paints leave no GDI object or open file behind.
+    // On a palette device every picture is drawn with a palette of its colours selected and realised.
+    if (getenv("KIVRANO_PALETTE_DEVICE") != NULL) {
+        const int caps = GetDeviceCaps(canvas.dc, RASTERCAPS);
+        ok((caps & RC_PALETTE) != 0, "palette screen: RASTERCAPS expected RC_PALETTE, got %#x", caps);
+    }
+    // A thousand paints leave no GDI object (no palette either) or open file behind, and the default palette
+    // selected.
     const int before = GdiObjectCount();
     for (int i = 0; i < 1000; i++) {
         PaintAll(canvas.dc);
-        DrawImageFile(canvas.dc, "foreign.img", 0, 0, 9, 9);
+        DrawImageFile(canvas.dc, "foreign.img", kStonePicture, 0, 0, 9, 9);
     }
     ok(GdiObjectCount() == before, "GDI objects after 1000 paints: expected %d, got %d", before,
        GdiObjectCount());
+    const HGDIOBJ palette = GetCurrentObject(canvas.dc, OBJ_PAL), stock = GetStockObject(DEFAULT_PALETTE);
+    ok(palette == stock, "palette selected after 1000 paints: expected the default %p, got %p", stock,
+       palette);
     for (const char* name : {kBoardImageFile, kBlackImageFile, kWhiteImageFile})
         ok(NobodyHasOpen(name), "%s: expected closed after the paints, left open", name);
     DestroyCanvas(canvas);

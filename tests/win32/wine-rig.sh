@@ -3,10 +3,12 @@
 # manager (openbox, so that windows get a frame, focus and activation as on
 # a desktop) and one fresh WINEPREFIX per test run.
 #
-#   wine-rig.sh start DIR [WIDTHxHEIGHT]   start the display, create the
-#                                          prefix in DIR (an absolute path;
-#                                          64-bit programs); non-zero unless
-#                                          ready
+#   wine-rig.sh start DIR [WIDTHxHEIGHT[xDEPTH]]
+#                                          start the display (24 bits a
+#                                          pixel unless DEPTH is given),
+#                                          create the prefix in DIR (an
+#                                          absolute path; 64-bit programs);
+#                                          non-zero unless ready
 #   wine-rig.sh start32 DIR [WIDTHxHEIGHT] the same for 32-bit programs: the
 #                                          i386 Wine under qemu, set up by
 #                                          scripts/setup-wine32.sh, and a
