@@ -28,8 +28,9 @@ build: setup
 # Ends with the list of the shipped 32-bit programs that ran, from the log.
 test: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
-	@echo "Shipped 32-bit programs run (times, program):"
-	@grep -ho '^32-bit: [^ ]*' $(NATIVE)/Testing/Temporary/LastTest.log | sort | uniq -c
+	@echo "Shipped 32-bit programs run (times, program, window metrics):"
+	@grep -h '^32-bit: ' $(NATIVE)/Testing/Temporary/LastTest.log | sed 's/ (file format[^)]*) under qemu-i386,//' | \
+		sort | uniq -c
 
 # A longer run of every fuzzer, FUZZ_SECONDS each; what it finds joins the
 # fuzzer's corpus in the build tree, and a crashing input is kept beside it.

@@ -105,7 +105,8 @@ run | pipe)
     export KIVRANO_TEST_DIR="$work"
     if [ "$(bits)" = 32 ]; then
         # Named as it starts, so that a test log shows which 32-bit program ran.
-        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386" >&2
+        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386," \
+            "$KIVRANO_METRICS window metrics" >&2
     fi
     [ "$command" = pipe ] && exec "$WINE" "$@"
     # Wine's service processes (explorer, services) may start with this
