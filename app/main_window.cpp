@@ -143,7 +143,8 @@ bool CreateStatusBar(HWND window, HINSTANCE instance) {
 // The status bar's height is known only once it exists, and with it the
 // outer size of a fixed size and whether that fits the screen: a size that
 // does not fit now opens Tiny. The window keeps its corner; a Free size
-// stays as stored. The menu then shows the sizes.
+// stays as stored. The menu then shows the sizes. The WM_SIZE of the first
+// ShowWindow lays out the board and the bar with the bar's own height.
 static void SetStartSize(HWND window) {
     if (options.sizeIndex <= 4) {
         if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
@@ -151,11 +152,6 @@ static void SetStartSize(HWND window) {
         SetWindowPos(window, NULL, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SetSizeItems(window);
-    // The geometry so far reserved kStatusBarHeight for the bar, and a size
-    // that did not change brings no WM_SIZE: lay out board and bar now.
-    RECT client;
-    GetClientRect(window, &client);
-    UpdateGeometry(window, client.right, client.bottom);
 }
 
 // The program ends without a window then, so it says which step failed and
