@@ -21,9 +21,10 @@ void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight) {
     }
 }
 
-WindowFrame FixedSizeFrame() {
-    // Themes and DPI make the caption and menu bar taller than the 19
-    // pixels the sizes were first made for; the board keeps its size.
+// What a fixed-size main window adds to its board on this system. Themes
+// and DPI make the caption and menu bar taller than the 19 pixels the sizes
+// were first made for; the board keeps its size.
+static WindowFrame FixedSizeFrame() {
     RECT around = {0, 0, 0, 0};
     AdjustWindowRectEx(&around, WS_OVERLAPPEDWINDOW & ~(WS_MAXIMIZEBOX | WS_THICKFRAME), TRUE, 0);
     WindowFrame frame = {{around.right - around.left, around.bottom - around.top}, StatusBarHeight()};

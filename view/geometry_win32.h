@@ -14,12 +14,10 @@
 // or hide it. Safe before the status bar exists: the geometry is computed
 // with kStatusBarHeight then. Invalidates nothing.
 void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight);
-// What a main window of a fixed size adds to its board on this system: the
-// frame, caption and menu bar (AdjustWindowRectEx with the fixed style and a
-// menu) and the status bar's own height (kStatusBarHeight until it exists).
-WindowFrame FixedSizeFrame();
-// The outer size of the fixed size 0..4 on this system, with the status
-// bar's height when options.statusBar is on.
+// The outer size of the fixed size 0..4 on this system: the board, the
+// frame, caption and menu bar of a fixed-size window (AdjustWindowRectEx),
+// and the status bar's own height when options.statusBar is on
+// (kStatusBarHeight until the bar exists).
 WindowSize FixedWindowSize(int32_t sizeIndex);
 // True when the fixed size 0..4, with its status bar, fits the screen
 // height (SM_CYSCREEN) with two pixels to spare.
