@@ -45,8 +45,9 @@ build: setup
 # Ends with the list of the shipped 32-bit programs that ran, from the log.
 test: build
 	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
-	@echo "Shipped 32-bit programs run (times, program):"
-	@grep -ho '^32-bit: [^ ]*' $(NATIVE)/Testing/Temporary/LastTest.log | sort | uniq -c
+	@echo "Shipped 32-bit programs run (times, program, window metrics):"
+	@grep -h '^32-bit: ' $(NATIVE)/Testing/Temporary/LastTest.log | sed 's/ (file format[^)]*) under qemu-i386,//' | \
+		sort | uniq -c
 
 # Line and branch coverage, per file and per folder, of the native tests and
 # of the Win32 test programs run under Wine, from builds of their own; ends

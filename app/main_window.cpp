@@ -124,8 +124,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
     } else {
         style &= ~WS_MAXIMIZEBOX;
         style &= ~WS_THICKFRAME;
+        // Measured again once the status bar exists (SetStartSize).
         if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
-        size = WindowSizeFor(options.sizeIndex);
+        size = FixedWindowSize(options.sizeIndex);
     }
     // A position stored for a monitor unplugged since, or with the caption
     // above the screen, would open the window where nobody can take hold of
@@ -141,6 +142,20 @@ bool CreateStatusBar(HWND window, HINSTANCE instance) {
     statusBarWindow = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                       window, NULL, instance, NULL);
     return statusBarWindow != NULL;
+}
+
+// The status bar's height is known only once it exists, and with it the
+// outer size of a fixed size and whether that fits the screen: a size that
+// does not fit now opens Tiny. The window keeps its corner; a Free size
+// stays as stored. The menu then shows the sizes. The WM_SIZE of the first
+// ShowWindow lays out the board and the bar with the bar's own height.
+static void SetStartSize(HWND window) {
+    if (options.sizeIndex <= 4) {
+        if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
+        WindowSize size = FixedWindowSize(options.sizeIndex);
+        SetWindowPos(window, NULL, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetSizeItems(window);
 }
 
 // The program ends without a window then, so it says which step failed and
@@ -163,6 +178,7 @@ HWND StartProgram(HINSTANCE instance, int showCommand) {
         DestroyWindow(window);
         return ReportStartFailure("creating the status bar", error);
     }
+    SetStartSize(window);
     // The first paint runs AfterPaint: a computer playing Black opens here.
     ShowWindow(window, showCommand);
     UpdateWindow(window);

@@ -7,6 +7,7 @@
 #include "settings/options.h"
 #include "view/geometry_win32.h"
 #include "view/paint_win32.h"
+#include "view/status_bar_win32.h"
 #include "view/window_size.h"
 
 int32_t checkedLevelItem = IDM_LEVEL_GOD;
@@ -29,12 +30,6 @@ void SetInitialMenuState(HWND window) {
     checkedSpeedItem = IDM_SPEED_FAST + options.speed;
     CheckMenuItem(menu, checkedSpeedItem, MF_CHECKED);
     if (options.allowDoubleThree != 0) CheckMenuItem(menu, IDM_ENABLE_3X3, MF_CHECKED);
-    checkedSizeItem = IDM_SIZE_TINY + options.sizeIndex;
-    CheckMenuItem(menu, checkedSizeItem, MF_CHECKED);
-    // Sizes taller than the screen stay grayed for the whole run; Tiny is
-    // the fallback and always offered.
-    for (int32_t size = 1; size <= 4; size++)
-        if (!SizeFitsScreen(size)) EnableMenuItem(menu, IDM_SIZE_TINY + size, MF_GRAYED);
     if (options.continuousPlay != 0) CheckMenuItem(menu, IDM_CONTINUOUS_PLAY, MF_CHECKED);
     if (options.markPrevious != 0) CheckMenuItem(menu, IDM_MARK_PREVIOUS, MF_CHECKED);
     if (options.sound != 0) CheckMenuItem(menu, IDM_SOUND, MF_CHECKED);
@@ -51,6 +46,16 @@ void SetInitialMenuState(HWND window) {
     // The item names the human's colour, the other one than the computer's.
     checkedColourItem = IDM_COLOR_BLACK + 2 - options.computerColour;
     CheckMenuItem(menu, checkedColourItem, MF_CHECKED);
+}
+
+void SetSizeItems(HWND window) {
+    HMENU menu = GetMenu(window);
+    checkedSizeItem = IDM_SIZE_TINY + options.sizeIndex;
+    CheckMenuItem(menu, checkedSizeItem, MF_CHECKED);
+    // Sizes taller than the screen stay grayed for the whole run; Tiny is
+    // the fallback and always offered.
+    for (int32_t size = 1; size <= 4; size++)
+        if (!SizeFitsScreen(size)) EnableMenuItem(menu, IDM_SIZE_TINY + size, MF_GRAYED);
 }
 
 // A radio group's common steps; false when the chosen item already carries
@@ -123,7 +128,7 @@ static void FixedSizeCommand(HWND window, int32_t command) {
     if (options.sizeIndex > 4) SetSizeable(window, false);
     options.sizeIndex = command - IDM_SIZE_TINY;
     // No fit test: the sizes that do not fit were grayed at start.
-    WindowSize size = WindowSizeFor(options.sizeIndex);
+    WindowSize size = FixedWindowSize(options.sizeIndex);
     ResizeWindow(window, size.width, size.height);
 }
 
@@ -149,12 +154,12 @@ static void SoundCommand(HWND window, int32_t command) { Toggle(window, options.
 
 static void StatusBarCommand(HWND window, int32_t command) {
     Toggle(window, options.statusBar, command);
-    // The window grows or shrinks by the bar, so the board keeps its size;
-    // the size change shows or hides the bar.
+    // The window grows or shrinks by the bar's own height, so the board
+    // keeps its size; the size change shows or hides the bar.
     int32_t width = 0;
     int32_t height = 0;
     RectSize(window, width, height);
-    ResizeWindow(window, width, height + kStatusBarHeight * (2 * options.statusBar - 1));
+    ResizeWindow(window, width, height + StatusBarHeight() * (2 * options.statusBar - 1));
 }
 
 static void EnableComputerItems(HMENU menu, bool on) {

@@ -15,8 +15,12 @@ extern int32_t checkedColourItem;  // IDM_COLOR_BLACK or IDM_COLOR_WHITE
 // MF_UNCHECKED, MF_CHECKED, indexed by a 0/1 option.
 extern const UINT kCheckFlag[2];
 
-// WM_CREATE: the check marks and grayed items from the loaded options.
+// WM_CREATE: the check marks and grayed items from the loaded options,
+// but for the sizes (SetSizeItems).
 void SetInitialMenuState(HWND window);
+// Once the status bar exists, and with it the fit of each size: the check
+// mark on options.sizeIndex, and Small .. Huge grayed where they do not fit.
+void SetSizeItems(HWND window);
 
 // WM_COMMAND: runs the command of the menu identifier; any other
 // identifier is ignored.

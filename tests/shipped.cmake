@@ -26,6 +26,17 @@ if(KIVRANO_WIN32_DIR)
     set_tests_properties(shipped.e2e.play_as_user PROPERTIES
         FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 180)
 
+    # The same game played under a themed Windows' window metrics (caption
+    # 23, menu bar 20 and padded border 4 pixels at 96 DPI).
+    set(rig32_themed_dir ${CMAKE_BINARY_DIR}/wine-rig32-themed)
+    kivrano_wine_rig(wine_rig32_themed wine32_themed ${rig32_themed_dir} 900 start32 1024x768 themed)
+    add_test(NAME shipped.e2e.play_as_user.themed
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig32_themed_dir} ${game}
+                     ${PROJECT_SOURCE_DIR}/assets ${CMAKE_BINARY_DIR}/e2e-game-32-themed.png
+                     ${KIVRANO_ASSET_FILES})
+    set_tests_properties(shipped.e2e.play_as_user.themed PROPERTIES
+        FIXTURES_REQUIRED wine32_themed RESOURCE_LOCK wine32_themed_display TIMEOUT 180)
+
     set(pbrain_sources ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano)
     file(GLOB conversations CONFIGURE_DEPENDS ${pbrain_sources}/conversations/*.txt)
     foreach(conversation ${conversations})

@@ -50,6 +50,23 @@ if(KIVRANO_WIN64_DIR)
     kivrano_wine_rig(wine_rig_small wine_small ${small_rig_dir} 120 start 1024x600)
     kivrano_wine_program(win32.startup_test.small_screen wine_small ${small_rig_dir}
                          ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
+
+    # Every fixed size on screens tall enough to show Huge whole, yet one
+    # pixel short of where it fits (its height with the status bar + 2), so
+    # that Huge is grayed and a stored Huge opens Tiny: Wine's own metrics
+    # (Huge 818 x 876), and a themed Windows' (caption 23, menu bar 20 and
+    # padded border 4 pixels at 96 DPI; Huge 818 x 887 with its 24-pixel
+    # status bar, which would fit this screen if the bar were 20).
+    set(tall_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-877)
+    kivrano_wine_rig(wine_rig_tall wine_tall ${tall_rig_dir} 120 start 1024x877 classic)
+    set(themed_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-themed)
+    kivrano_wine_rig(wine_rig_themed wine_themed ${themed_rig_dir} 120 start 1024x888 themed)
+    foreach(name startup_test window_size_test)
+        kivrano_wine_program(win32.${name}.tall_screen wine_tall ${tall_rig_dir}
+                             ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
+        kivrano_wine_program(win32.${name}.themed wine_themed ${themed_rig_dir}
+                             ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
+    endforeach()
 endif()
 
 # The paint test once more on a screen of 256 colours, a palette device, on a

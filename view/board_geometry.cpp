@@ -1,14 +1,12 @@
 #include "view/board_geometry.h"
 
-#include "view/window_size.h"
-
 BoardGeometry boardGeometry = {0, 0, 0, 0};
 
 // Every division below is C++'s, which truncates toward zero: a client
 // area lower than the status bar gives a cell height of 0 (not -6) and a
 // boardTop rounded toward zero (-5 for 9 pixels with the bar, not -6).
-BoardGeometry ComputeGeometry(int32_t clientWidth, int32_t clientHeight, int32_t statusBar) {
-    int32_t height = clientHeight - (statusBar != 0 ? kStatusBarHeight : 0);
+BoardGeometry ComputeGeometry(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight) {
+    int32_t height = clientHeight - statusBarHeight;
     BoardGeometry g;
     g.cellWidth = (clientWidth / 116) * 6;
     g.cellHeight = (height / 116) * 6;

@@ -17,10 +17,10 @@ struct BoardGeometry {
 extern BoardGeometry boardGeometry;
 
 // The geometry for a client area of clientWidth x clientHeight pixels, the
-// bottom kStatusBarHeight of it kept for the status bar when statusBar is
-// not 0. The board is centred in the largest multiple of 116 pixels that
+// bottom statusBarHeight of it kept for the status bar (0 while the bar is
+// hidden). The board is centred in the largest multiple of 116 pixels that
 // fits each way; all divisions truncate toward zero.
-BoardGeometry ComputeGeometry(int32_t clientWidth, int32_t clientHeight, int32_t statusBar);
+BoardGeometry ComputeGeometry(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight);
 
 // The cell of intersection (x, y), x and y 1..19.
 PixelRect CellRect(int32_t x, int32_t y);

@@ -8,7 +8,8 @@
 #include "view/window_size.h"
 
 void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight) {
-    boardGeometry = ComputeGeometry(clientWidth, clientHeight, options.statusBar);
+    int32_t barHeight = options.statusBar != 0 ? StatusBarHeight() : 0;
+    boardGeometry = ComputeGeometry(clientWidth, clientHeight, barHeight);
     // The first size changes arrive while the main window is being created,
     // before the status bar exists.
     if (statusBarWindow == NULL) return;
@@ -20,8 +21,22 @@ void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight) {
     }
 }
 
+// What a fixed-size main window adds to its board on this system. Themes
+// and DPI make the caption and menu bar taller than the 19 pixels the sizes
+// were first made for; the board keeps its size.
+static WindowFrame FixedSizeFrame() {
+    RECT around = {0, 0, 0, 0};
+    AdjustWindowRectEx(&around, WS_OVERLAPPEDWINDOW & ~(WS_MAXIMIZEBOX | WS_THICKFRAME), TRUE, 0);
+    WindowFrame frame = {{around.right - around.left, around.bottom - around.top}, StatusBarHeight()};
+    return frame;
+}
+
+WindowSize FixedWindowSize(int32_t sizeIndex) {
+    return WindowSizeFor(sizeIndex, FixedSizeFrame(), options.statusBar);
+}
+
 bool SizeFitsScreen(int32_t sizeIndex) {
-    return SizeFitsScreenHeight(sizeIndex, GetSystemMetrics(SM_CYSCREEN));
+    return SizeFitsScreenHeight(sizeIndex, FixedSizeFrame(), GetSystemMetrics(SM_CYSCREEN));
 }
 
 void SnapToScreenEdges(HWND window) {

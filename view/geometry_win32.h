@@ -9,11 +9,18 @@
 #include "view/window_size.h"
 
 // On WM_SIZE, with the client width and height (the message's low and high
-// words): recompute boardGeometry, then show the status bar and lay it out
-// when options.statusBar is on, or hide it. Safe before the status bar
-// exists: the geometry is still computed. Invalidates nothing.
+// words): recompute boardGeometry, leaving the status bar's own height at
+// the bottom when options.statusBar is on, then show the bar and lay it out,
+// or hide it. Safe before the status bar exists: the geometry is computed
+// with kStatusBarHeight then. Invalidates nothing.
 void UpdateGeometry(HWND window, int32_t clientWidth, int32_t clientHeight);
-// True when the fixed size 0..4 fits the screen height (SM_CYSCREEN).
+// The outer size of the fixed size 0..4 on this system: the board, the
+// frame, caption and menu bar of a fixed-size window (AdjustWindowRectEx),
+// and the status bar's own height when options.statusBar is on
+// (kStatusBarHeight until the bar exists).
+WindowSize FixedWindowSize(int32_t sizeIndex);
+// True when the fixed size 0..4, with its status bar, fits the screen
+// height (SM_CYSCREEN) with two pixels to spare.
 bool SizeFitsScreen(int32_t sizeIndex);
 // On WM_MOVE: pull the window onto a screen edge it is within 4 pixels of;
 // it is moved only when its position changes.

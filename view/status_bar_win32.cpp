@@ -5,8 +5,15 @@
 #include "rules/board.h"
 #include "settings/options.h"
 #include "view/status_text.h"
+#include "view/window_size.h"
 
 HWND statusBarWindow = NULL;
+
+int StatusBarHeight() {
+    RECT bar;
+    if (statusBarWindow == NULL || !GetWindowRect(statusBarWindow, &bar)) return kStatusBarHeight;
+    return bar.bottom - bar.top;
+}
 
 void LayoutStatusBar(HWND window) {
     if (statusBarWindow == NULL) return;

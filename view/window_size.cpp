@@ -1,28 +1,26 @@
 #include "view/window_size.h"
 
-#include "settings/options.h"
-
-// 116 * k + 6: a client area 6 pixels narrower is exactly k boards of 116
-// pixels, so the cells come out 18, 24, 30, 36 and 42 pixels wide.
-const int32_t kWindowSize[5] = {354, 470, 586, 702, 818};
+// 116 * k: k boards' worth of 116 pixels, each 19 cells of 6 pixels and a
+// third of a cell of margin.
+const int32_t kBoardSide[5] = {348, 464, 580, 696, 812};
 
 // Table index for any value, so a size read from an edited settings file
-// can never read past kWindowSize.
+// can never read past kBoardSide.
 static int32_t FixedSize(int32_t sizeIndex) {
     if (sizeIndex < 0) return 0;
     if (sizeIndex > 4) return 4;
     return sizeIndex;
 }
 
-WindowSize WindowSizeFor(int32_t sizeIndex) {
-    int32_t side = kWindowSize[FixedSize(sizeIndex)];
+WindowSize WindowSizeFor(int32_t sizeIndex, const WindowFrame& frame, int32_t statusBar) {
+    int32_t side = kBoardSide[FixedSize(sizeIndex)];
     WindowSize size;
-    size.width = side;
-    size.height = side + kExtraHeight + (options.statusBar != 0 ? kStatusBarHeight : 0);
+    size.width = side + frame.around.width;
+    size.height = side + frame.around.height + (statusBar != 0 ? frame.statusBarHeight : 0);
     return size;
 }
 
-bool SizeFitsScreenHeight(int32_t sizeIndex, int32_t screenHeight) {
+bool SizeFitsScreenHeight(int32_t sizeIndex, const WindowFrame& frame, int32_t screenHeight) {
     // Two pixels more than the tallest window of this size.
-    return screenHeight >= kWindowSize[FixedSize(sizeIndex)] + kExtraHeight + kStatusBarHeight + 2;
+    return screenHeight >= WindowSizeFor(sizeIndex, frame, 1).height + 2;
 }

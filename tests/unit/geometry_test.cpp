@@ -1,30 +1,66 @@
-// Board geometry, presses and the status bar's texts.
+// Board geometry, window sizes, presses and the status bar's texts.
 #include <gtest/gtest.h>
 
 #include "rules/board.h"
 #include "settings/options.h"
 #include "view/board_geometry.h"
 #include "view/status_text.h"
+#include "view/window_size.h"
 
-// Cells are multiples of 6 in the largest multiple of 116 that fits, centred; the bar keeps 20 pixels.
+// Cells are multiples of 6 in the largest multiple of 116 that fits, centred; the bar keeps its own height.
 const struct {
     const char* name;
-    int32_t width, height, statusBar;
+    int32_t width, height, statusBarHeight;
     BoardGeometry expected;
 } kClientSizeCases[] = {
-    {"Tiny with the bar", 348, 368, 1, {18, 18, 0, 0}},
+    {"Tiny with a 20-pixel bar", 348, 368, 20, {18, 18, 0, 0}},
+    {"Medium with a 24-pixel bar", 580, 604, 24, {30, 30, 0, 0}},
     {"taller than wide: cells 18 by 24, centred down", 348, 500, 0, {18, 24, 0, 18}},
     {"too narrow for a cell", 115, 348, 0, {0, 18, 57, 0}},
-    {"9 pixels high, bar on: -11 / 2 is -5", 348, 9, 1, {18, 0, 0, -5}},
+    {"9 pixels high, a 20-pixel bar: -11 / 2 is -5", 348, 9, 20, {18, 0, 0, -5}},
 };
 
 TEST(Geometry, ClientSizesGiveCellsAndOffsets) {
     for (const auto& c : kClientSizeCases) {
-        const BoardGeometry got = ComputeGeometry(c.width, c.height, c.statusBar);
+        const BoardGeometry got = ComputeGeometry(c.width, c.height, c.statusBarHeight);
         EXPECT_EQ(c.expected.cellWidth, got.cellWidth) << c.name << ": cellWidth";
         EXPECT_EQ(c.expected.cellHeight, got.cellHeight) << c.name << ": cellHeight";
         EXPECT_EQ(c.expected.boardLeft, got.boardLeft) << c.name << ": boardLeft";
         EXPECT_EQ(c.expected.boardTop, got.boardTop) << c.name << ": boardTop";
+    }
+}
+
+// Wine's default metrics (frame 6 x 44, bar 20) and a themed Windows' (caption 24 and menu bar 21
+// with their lines, bar 24), as measured under Wine. The classic sizes are the table the game was made with.
+const WindowFrame kThemedFrame = {{6, 51}, 24};
+const struct {
+    const char* name;
+    WindowFrame frame;
+    int32_t sizeIndex;
+    WindowSize withBar, withoutBar;
+    int32_t leastScreenHeight;  // the lowest screen the size fits
+} kWindowSizeCases[] = {
+    {"classic Tiny", kClassicFrame, 0, {354, 412}, {354, 392}, 414},
+    {"classic Medium", kClassicFrame, 2, {586, 644}, {586, 624}, 646},
+    {"classic Huge", kClassicFrame, 4, {818, 876}, {818, 856}, 878},
+    {"themed Tiny", kThemedFrame, 0, {354, 423}, {354, 399}, 425},
+    {"themed Huge", kThemedFrame, 4, {818, 887}, {818, 863}, 889},
+    {"index -1 is Tiny", kClassicFrame, -1, {354, 412}, {354, 392}, 414},
+    {"index 5 is Huge", kClassicFrame, 5, {818, 876}, {818, 856}, 878},
+};
+
+TEST(WindowSize, EachFixedSizeIsItsBoardPlusTheFrameAndBar) {
+    for (const auto& c : kWindowSizeCases) {
+        const WindowSize with = WindowSizeFor(c.sizeIndex, c.frame, 1);
+        const WindowSize without = WindowSizeFor(c.sizeIndex, c.frame, 0);
+        EXPECT_EQ(c.withBar.width, with.width) << c.name << ": width with the bar";
+        EXPECT_EQ(c.withBar.height, with.height) << c.name << ": height with the bar";
+        EXPECT_EQ(c.withoutBar.width, without.width) << c.name << ": width without the bar";
+        EXPECT_EQ(c.withoutBar.height, without.height) << c.name << ": height without the bar";
+        EXPECT_TRUE(SizeFitsScreenHeight(c.sizeIndex, c.frame, c.leastScreenHeight))
+            << c.name << ": fits a screen " << c.leastScreenHeight << " high";
+        EXPECT_FALSE(SizeFitsScreenHeight(c.sizeIndex, c.frame, c.leastScreenHeight - 1))
+            << c.name << ": fits a screen " << c.leastScreenHeight - 1 << " high";
     }
 }
 

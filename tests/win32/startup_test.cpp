@@ -3,14 +3,15 @@
 #include "app/win_main.cpp"
 
 #include "game_window.h"
+#include "metrics_profile.h"
 #include "settings/settings_bytes.h"
 
 #include <string>
 #include <vector>
 
-// The window's outer height, Tiny to Huge, with the status bar; the width is 58 less.
-static const int kHeight[5] = {412, 528, 644, 760, 876};
-static bool Fits(int size) { return kHeight[size] <= GetSystemMetrics(SM_CYSCREEN); }
+// The window's outer sizes on the rig's metrics; a size fits a screen 2 pixels taller than it with the bar.
+static const MetricsProfile& profile = RigProfile();
+static bool Fits(int size) { return profile.outerHeight[size] + 2 <= GetSystemMetrics(SM_CYSCREEN); }
 
 // Writes the settings file's 55 bytes.
 static void WriteSettings(const BYTE bytes[kSettingsFileSize]) {
@@ -81,9 +82,9 @@ static void StartsAsStored() {
         const bool free = o.sizeIndex > 4;
         if (o.sizeIndex == 4 && Fits(4))
             skip("%s: the screen fits Huge (%d pixels high), so the fall back to Tiny cannot be seen",
-                 row.what, kHeight[4]);
-        char step[64];
-        snprintf(step, sizeof step, "started with %s", row.what);
+                 row.what, profile.outerHeight[4]);
+        char step[96];
+        snprintf(step, sizeof step, "%s metrics, started with %s", profile.name, row.what);
         BYTE bytes[kSettingsFileSize];
         EncodeSettings(o, bytes);
         DeleteFileA(kSettingsFileName);
@@ -95,9 +96,10 @@ static void StartsAsStored() {
         PumpMessages();
         const int defaultSize = Fits(2) ? 2 : 0;
         const int size = free ? 5 : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
-        const int width = free ? std::min<int>(o.sizeIndex, work.right - o.windowX) : kHeight[size] - 58;
+        const int barHeight = o.statusBar ? profile.statusBarHeight : 0;
+        const int width = free ? std::min<int>(o.sizeIndex, work.right - o.windowX) : profile.outerWidth[size];
         const int height = free ? std::min<int>(o.windowHeight, work.bottom - o.windowY)
-                                : kHeight[size] - (o.statusBar ? 0 : 20);
+                                : profile.outerHeight[size] - profile.statusBarHeight + barHeight;
         ok(r.right - r.left == width, "%s: width expected %d, got %ld", step, width, r.right - r.left);
         ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", step, height, r.bottom - r.top);
         if (row.placedByPlatform) {

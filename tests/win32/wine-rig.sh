@@ -3,18 +3,23 @@
 # manager (openbox, so that windows get a frame, focus and activation as on
 # a desktop) and one fresh WINEPREFIX per test run.
 #
-#   wine-rig.sh start DIR [WIDTHxHEIGHT[xDEPTH]]
+#   wine-rig.sh start DIR [WIDTHxHEIGHT[xDEPTH] [METRICS]]
 #                                          start the display (24 bits a
 #                                          pixel unless DEPTH is given),
 #                                          create the prefix in DIR (an
 #                                          absolute path; 64-bit programs);
-#                                          non-zero unless ready
-#   wine-rig.sh start32 DIR [WIDTHxHEIGHT] the same for 32-bit programs: the
+#                                          non-zero unless ready. METRICS:
+#                                          classic (Wine's defaults) or
+#                                          themed (a themed Windows':
+#                                          scripts/wine-desktop.sh)
+#   wine-rig.sh start32 DIR [WIDTHxHEIGHT [METRICS]]
+#                                          the same for 32-bit programs: the
 #                                          i386 Wine under qemu, set up by
 #                                          scripts/setup-wine32.sh, and a
 #                                          copy of its ready prefix
 #   wine-rig.sh run DIR PROGRAM [ARGS...]  run a Windows program in a fresh
-#                                          working directory under DIR
+#                                          working directory under DIR, the
+#                                          metrics named in KIVRANO_METRICS
 #   wine-rig.sh pipe DIR PROGRAM [ARGS...] the same, talking through the
 #                                          caller's standard input and output
 #   wine-rig.sh env DIR                    print the environment to use the
@@ -36,6 +41,7 @@ bits() { if [ -e "$dir/i386" ]; then echo 32; else echo 64; fi; }
 rig_env() {
     export DISPLAY=":$(cat "$dir/display")"
     use_wine "$dir/prefix" "$(bits)"
+    export KIVRANO_METRICS="$(cat "$dir/metrics" 2>/dev/null || echo classic)"
 }
 
 fail() {
@@ -81,12 +87,16 @@ start | start32)
     echo $! >"$dir/wineserver.pid"
     wait_until listening "$(cat "$dir/wineserver.pid")" ||
         fail "wineserver is not serving: $(cat "$dir/wineserver.log")"
+    # In the registry of the wineserver the tests use, before any of them.
+    metrics=${4:-classic}
+    set_window_metrics "$metrics" >"$dir/metrics.log" 2>&1 || fail "$(cat "$dir/metrics.log")"
+    echo "$metrics" >"$dir/metrics"
     if [ "$(bits)" = 32 ]; then
         # The first 32-bit program starts Wine's services along with it; here
         # they start with a program whose output is a file.
         "$WINE" cmd /c exit >"$dir/first32.log" 2>&1 </dev/null
     fi
-    echo "wine rig ready: display :$(cat "$dir/display"), prefix $WINEPREFIX"
+    echo "wine rig ready: display :$(cat "$dir/display"), prefix $WINEPREFIX, $metrics window metrics"
     ;;
 run | pipe)
     shift 2
@@ -97,7 +107,8 @@ run | pipe)
     export KIVRANO_TEST_DIR="$work"
     if [ "$(bits)" = 32 ]; then
         # Named as it starts, so that a test log shows which 32-bit program ran.
-        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386" >&2
+        echo "32-bit: $1 ($(x86_64-w64-mingw32-objdump -f "$1" | grep -o 'file format.*')) under qemu-i386," \
+            "$KIVRANO_METRICS window metrics" >&2
     fi
     [ "$command" = pipe ] && exec "$WINE" "$@"
     # Wine's service processes (explorer, services) may start with this
@@ -110,7 +121,7 @@ run | pipe)
 env)
     rig_env
     echo "export DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX WINEDLLOVERRIDES=\"$WINEDLLOVERRIDES\""
-    echo "export WINEDEBUG=$WINEDEBUG WINE=$WINE"
+    echo "export WINEDEBUG=$WINEDEBUG WINE=$WINE KIVRANO_METRICS=$KIVRANO_METRICS"
     if [ "$(bits)" = 32 ]; then echo "export WINEDLLPATH=$WINEDLLPATH"; fi
     ;;
 stop)
