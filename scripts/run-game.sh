@@ -66,10 +66,14 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "Stop it with Ctrl+C."
 fi
 
-# Wine's dialog font has no Hangul letters, and the double-three warning is
-# Korean: let a Korean font stand in for it in this prefix.
-if ! grep -q '"System"="NanumGothic"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v System /d NanumGothic /f >/dev/null 2>&1
+# The double-three warning is Korean: its dialog font is linked to a Korean
+# font, as on a Windows outside Korea. (An older prefix here let a Korean
+# font stand in for the System font, which would hide a warning drawn in it.)
+if ! grep -q '"MS Shell Dlg 2"="Microsoft Sans Serif"' "$WINEPREFIX/system.reg" 2>/dev/null; then
+    link_korean_font
+fi
+if grep -q '"System"="NanumGothic"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE64" reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v System /f >/dev/null 2>&1
 fi
 
 echo "Starting Kivrano in $play (its settings: $play/Kivrano.ini)"

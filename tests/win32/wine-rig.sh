@@ -79,6 +79,8 @@ start | start32)
     echo $! >"$dir/wineserver.pid"
     wait_until listening "$(cat "$dir/wineserver.pid")" ||
         fail "wineserver is not serving: $(cat "$dir/wineserver.log")"
+    # Korean text in the dialog font, as on a Windows outside Korea.
+    link_korean_font || fail "the Korean font link could not be set"
     if [ "$(bits)" = 32 ]; then
         # The first 32-bit program starts Wine's services along with it; here
         # they start with a program whose output is a file.
