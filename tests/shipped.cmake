@@ -26,6 +26,12 @@ if(KIVRANO_WIN32_DIR)
     set_tests_properties(shipped.e2e.play_as_user PROPERTIES
         FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 180)
 
+    add_test(NAME shipped.e2e.planted_libraries
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${rig32_dir} ${game}
+                     ${KIVRANO_WIN32_DIR}/tests/win32/planted)
+    set_tests_properties(shipped.e2e.planted_libraries PROPERTIES
+        FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 120)
+
     set(pbrain_sources ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano)
     file(GLOB conversations CONFIGURE_DEPENDS ${pbrain_sources}/conversations/*.txt)
     foreach(conversation ${conversations})
