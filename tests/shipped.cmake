@@ -1,8 +1,9 @@
 # Checks on what we ship. The 32-bit exes' headers, imports and resources
 # are read, and the zip is built twice and compared; then the exes run
 # themselves, on a rig of their own: Debian's i386 Wine under qemu
-# (tests/win32/wine-rig.sh start32), with the end-to-end game, the brain's
-# conversations and the Win32 test programs built for i686.
+# (tests/win32/wine-rig.sh start32), with the end-to-end game, the game
+# beside planted DLLs, the brain's conversations and the Win32 test programs
+# built for i686.
 set(KIVRANO_WIN32_DIR "" CACHE PATH "The win32 build whose programs are shipped")
 if(KIVRANO_WIN32_DIR)
     set(shipped ${PROJECT_SOURCE_DIR}/tests/shipped)
@@ -10,9 +11,11 @@ if(KIVRANO_WIN32_DIR)
     set(engine ${KIVRANO_WIN32_DIR}/tools/pbrain-kivrano/pbrain-kivrano.exe)
     set(import_list ${shipped}/windows-imports.txt)
     add_test(NAME shipped.game_exe COMMAND ${shipped}/check-exe.sh ${game} gui ${import_list})
-    add_test(NAME shipped.game_resources COMMAND ${shipped}/check-resources.sh ${game} ${PROJECT_VERSION})
+    add_test(NAME shipped.game_resources COMMAND ${shipped}/check-resources.sh ${game} ${PROJECT_VERSION} game)
     add_test(NAME shipped.game_size_under_100k COMMAND sh -c "test $(stat -c %s '${game}') -lt 102400")
     add_test(NAME shipped.engine_exe COMMAND ${shipped}/check-exe.sh ${engine} console ${import_list})
+    add_test(NAME shipped.engine_resources
+             COMMAND ${shipped}/check-resources.sh ${engine} ${PROJECT_VERSION} engine)
     add_test(NAME shipped.dist_zip COMMAND ${shipped}/check-dist.sh ${KIVRANO_WIN32_DIR})
     set_tests_properties(shipped.dist_zip PROPERTIES RESOURCE_LOCK dist)
 
