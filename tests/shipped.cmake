@@ -17,7 +17,6 @@ if(KIVRANO_WIN32_DIR)
     add_test(NAME shipped.engine_resources
              COMMAND ${shipped}/check-resources.sh ${engine} ${PROJECT_VERSION} engine)
     add_test(NAME shipped.dist_zip COMMAND ${shipped}/check-dist.sh ${KIVRANO_WIN32_DIR})
-    set_tests_properties(shipped.dist_zip PROPERTIES RESOURCE_LOCK dist)
 
     set(rig32_dir ${CMAKE_BINARY_DIR}/wine-rig32)
     # Sets up the i386 Wine first if this machine lacks it (minutes, once).
