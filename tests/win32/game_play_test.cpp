@@ -303,11 +303,22 @@ static HINSTANCE WINAPI RecordHelp(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR 
     const bool beside = strncmp(file, folder, length) == 0 && file[length] == '\\';
     char call[MAX_PATH + 96];
     snprintf(call, sizeof call, "ShellExecuteA(%s, %s, %s%s, %s, %s, %s)",
-             owner == window ? "main window" : "another", verb ? verb : "NULL", beside ? "beside the exe" : "", beside ? file + length : file,
-             parameters ? parameters : "NULL", directory ? directory : "NULL",
+             owner == window ? "main window" : "another", verb ? verb : "NULL",
+             beside ? "beside the exe" : "",
+             beside ? file + length : file, parameters ? parameters : "NULL", directory ? directory : "NULL",
              show == SW_SHOWNORMAL ? "SW_SHOWNORMAL" : "another show command");
     Heard(call);
     return (HINSTANCE)42;  // above 32: opened
+}
+// The system's ShellExecuteA, called through and its answer recorded: "ShellExecuteA answered 2".
+static ShellExecuteAFunction systemShellExecuteA;
+static HINSTANCE WINAPI AnswerOfShell(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                      LPCSTR directory, INT show) {
+    INT_PTR answer = (INT_PTR)systemShellExecuteA(owner, verb, file, parameters, directory, show);
+    char said[48];
+    snprintf(said, sizeof said, "ShellExecuteA answered %d", (int)answer);
+    Heard(said);
+    return (HINSTANCE)answer;
 }
 
 int main() {
@@ -342,6 +353,15 @@ int main() {
     shellExecuteA = RecordHelp;
     Step({Menu(IDM_HELP_CONTENTS)}, Played(kPhaseBlack, 8, "Your turn",
          "ShellExecuteA(main window, open, beside the exe\\readme.txt, NULL, NULL, SW_SHOWNORMAL)"));
+    // No readme beside this program: the system's shell32, loaded from the system folder, answers at once
+    // that the file is missing (SE_ERR_FNF), and the game goes on.
+    shellExecuteA = NULL;
+    systemShellExecuteA = SystemShellExecuteA();
+    ok(systemShellExecuteA != NULL, "expected ShellExecuteA from the system's shell32.dll");
+    if (systemShellExecuteA) {
+        shellExecuteA = AnswerOfShell;
+        Step({Menu(IDM_HELP_CONTENTS)}, Played(kPhaseBlack, 8, "Your turn", "ShellExecuteA answered 2"));
+    }
     Step({Menu(IDM_ENABLE_3X3), Click(10, 10), ReplyTick()},
          Played(kPhaseBlack, 10, "Your turn", "putstone.wav putstone.wav"));
 

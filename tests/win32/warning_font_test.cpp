@@ -1,10 +1,10 @@
 // The double-three warning says its only words in Korean, so it must draw real Hangul on a Windows of any
-// language, not the boxes of a font without Hangul. Each of its five syllables is drawn alone, black on white,
-// in the font the dialog gives its text (none: the System font); each must leave ink and a picture of its
-// own, as a font without the letters draws one and the same missing-glyph box for all five.
+// language, not the boxes of a font without Hangul. Each of its five syllables is drawn alone, black on
+// white, in the font the dialog gives its text (none: the System font); each must leave ink and a picture
+// of its own, as a font without the letters draws one and the same missing-glyph box for all five.
 //
-// The rig links Korean as Windows does outside Korea (wine-rig.sh: Tahoma, the face of "MS Shell Dlg 2",
-// linked to a Korean font); the System font has no such link there, and no Hangul.
+// The rig links fonts as a Windows outside Korea does (link_korean_font in scripts/wine-desktop.sh): the
+// face of "MS Shell Dlg 2" reaches a Korean font, the System font has no Hangul.
 #include <windows.h>
 
 #include <string.h>
@@ -44,7 +44,7 @@ int main() {
     HWND text = GetWindow(GetDlgItem(warning, IDOK), GW_HWNDPREV);
     wchar_t words[32] = L"";
     GetWindowTextW(text, words, 32);
-    ok(wcscmp(words, L"\uC30D \uC0BC \uC785 \uB2C8 \uB2E4") == 0, "expected the text \"쌍 삼 입 니 다\"");
+    ok(wcscmp(words, L"\uC30D \uC0BC \uC785 \uB2C8 \uB2E4") == 0, "expected the text 쌍 삼 입 니 다");
 
     HFONT font = (HFONT)SendMessageW(text, WM_GETFONT, 0, 0);
     LOGFONTW asked = {};
