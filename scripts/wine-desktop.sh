@@ -84,7 +84,8 @@ link_korean_font() {
     local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
     "$WINE64" reg add "$key\FontLink\SystemLink" /v 'Microsoft Sans Serif' /t REG_MULTI_SZ \
         /d 'NanumGothic.ttf,NanumGothic' /f >/dev/null 2>&1 &&
-        "$WINE64" reg add "$key\FontSubstitutes" /v 'MS Shell Dlg 2' /d 'Microsoft Sans Serif' /f >/dev/null 2>&1
+        "$WINE64" reg add "$key\FontSubstitutes" /v 'MS Shell Dlg 2' /d 'Microsoft Sans Serif' /f \
+            >/dev/null 2>&1
 }
 
 # copy_ready_prefix32 TO: a copy of the ready 32-bit prefix. The folders of

@@ -21,8 +21,13 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 play=$(mktemp -d "$rig_dir/planted.XXXXXX")
 cp "$exe" "$play/Kivrano.exe"
-cp "$planted/winmm.dll" "$planted/comctl32.dll" "$play/" || { echo "FAIL: no planted DLLs in $planted"; exit 1; }
-echo "$(x86_64-w64-mingw32-objdump -f "$exe" | grep -o 'file format.*'): $exe beside $(cd "$play" && echo *.dll)"
+cp "$planted/winmm.dll" "$planted/comctl32.dll" "$play/" ||
+    { echo "FAIL: no planted DLLs in $planted"; exit 1; }
+format=$(x86_64-w64-mingw32-objdump -f "$exe" | grep -o 'file format.*')
+case $format in
+    *pei-i386) echo "32-bit: $exe ($format) under qemu-i386, beside $(cd "$play" && echo *.dll)" ;;
+    *) echo "64-bit: $exe ($format), beside $(cd "$play" && echo *.dll)" ;;
+esac
 cd "$play" || exit 1
 "$WINE" Kivrano.exe >"$play/game.log" 2>&1 </dev/null &
 game=$!
@@ -46,7 +51,8 @@ if [ -n "$window" ]; then
     read -r width height <<<"$(xdotool getwindowgeometry "$window" |
         sed -n 's/.*Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')"
     xdotool mousemove --window "$window" $((width / 2)) $((height / 2)) click 1
-    wait_until loaded_from_system winmm.dll || fail "the system's winmm.dll was not loaded at the stone's sound"
+    wait_until loaded_from_system winmm.dll ||
+        fail "the system's winmm.dll was not loaded at the stone's sound"
     xdotool windowactivate --sync "$window" 2>/dev/null
     xdotool key alt+F4
 fi

@@ -25,7 +25,8 @@ grep -q 'file format pei-i386' <<<"$headers" || fail "$name is not a PE file for
 grep -q 'Magic.*(PE32)' <<<"$headers" || fail "$name is not PE32"
 case $want in
     gui) grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "$name should have the GUI subsystem" ;;
-    console) grep -q 'Subsystem.*(Windows CUI)' <<<"$headers" || fail "$name should have the console subsystem" ;;
+    console) grep -q 'Subsystem.*(Windows CUI)' <<<"$headers" ||
+                 fail "$name should have the console subsystem" ;;
 esac
 
 for version in OSystemVersion SubsystemVersion; do
@@ -59,7 +60,8 @@ while read -r dll function; do
     fi
 done <<<"$imports"
 
-echo "$name: $(stat -c %s "$exe") bytes, OS and subsystem $(field MajorOSystemVersion).$(field MinorOSystemVersion)," \
+echo "$name: $(stat -c %s "$exe") bytes," \
+    "OS and subsystem $(field MajorOSystemVersion).$(field MinorOSystemVersion)," \
     "DllCharacteristics $(field DllCharacteristics), $(wc -l <<<"$imports") imports from" \
     "$(awk '{ print $1 }' <<<"$imports" | sort -u | tr '\n' ' ')"
 [ $failures -eq 0 ]

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The Wine rig for the Win32 tests: a private Xvfb display with a window
 # manager (openbox, so that windows get a frame, focus and activation as on
-# a desktop) and one fresh WINEPREFIX per test run.
+# a desktop) and one fresh WINEPREFIX per test run, whose fonts are linked
+# as on a Windows outside Korea (link_korean_font in wine-desktop.sh).
 #
 #   wine-rig.sh start DIR [WIDTHxHEIGHT]   start the display, create the
 #                                          prefix in DIR (an absolute path;
