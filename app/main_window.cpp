@@ -4,6 +4,7 @@
 
 #include "app/controller.h"
 #include "app/menu_commands.h"
+#include "platform/system_library_win32.h"
 #include "rules/board.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
@@ -172,7 +173,7 @@ HWND StartProgram(HINSTANCE instance, int showCommand) {
         return ReportStartFailure("registering the window class", GetLastError());
     HWND window = CreateMainWindow(instance);
     if (window == NULL) return ReportStartFailure("creating the main window", GetLastError());
-    InitCommonControls();
+    RegisterBarClasses();
     if (!CreateStatusBar(window, instance)) {
         DWORD error = GetLastError();
         DestroyWindow(window);

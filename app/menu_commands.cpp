@@ -2,6 +2,8 @@
 
 #include "app/controller.h"
 #include "app/dialogs.h"
+#include "platform/system_library_win32.h"
+#include "product.h"
 #include "res/resource.h"
 #include "rules/board.h"
 #include "settings/options.h"
@@ -188,8 +190,17 @@ static void ColourCommand(HWND window, int32_t command) {
 }
 
 static void HelpContentsCommand(HWND window, int32_t) {
-    // A missing help file is the viewer's to report.
-    WinHelpA(window, "Kivrano.hlp", HELP_FINDER, 0);
+    // The players' readme beside the exe, whatever the current folder, in
+    // the viewer the system opens text files with; a missing file is the
+    // shell's to report. Nothing waits for the viewer.
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(NULL, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    while (length > 0 && path[length - 1] != '\\') length--;
+    if (length + lstrlenA(kPlayersReadmeFile) >= MAX_PATH) return;
+    lstrcpyA(path + length, kPlayersReadmeFile);
+    ShellExecuteAFunction open = SystemShellExecuteA();
+    if (open != NULL) open(window, "open", path, NULL, NULL, SW_SHOWNORMAL);
 }
 
 static void AboutCommand(HWND window, int32_t) { ShowDialog(window, L"AboutBox"); }

@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "platform/platform.h"
+#include "platform/system_library_win32.h"
 
 void InvalidateArea(WindowHandle window, const PixelRect& area) {
     // A null window would invalidate every window on the desktop.
@@ -12,7 +13,10 @@ void InvalidateArea(WindowHandle window, const PixelRect& area) {
 }
 
 void PlaySoundFile(const char* fileName) {
-    PlaySoundA(fileName, NULL, SND_ASYNC | SND_FILENAME);
+    PlaySoundAFunction play = SystemPlaySoundA();
+    // A missing file plays nothing, rather than the system's default sound
+    // at every stone.
+    if (play != NULL) play(fileName, NULL, SND_ASYNC | SND_FILENAME | SND_NODEFAULT);
 }
 
 bool FileExists(const char* fileName) {

@@ -1,14 +1,15 @@
 #!/bin/bash
-# Packs the 32-bit release: dist/Kivrano-VERSION-win32.zip. The same
-# sources give the same bytes: fixed file times, order, permissions and no
-# extra zip fields. The version and the asset names come from the build's
-# product.sh.
-#   make-dist.sh WIN32_BUILD_DIR
+# Packs the 32-bit release: Kivrano-VERSION-win32.zip in OUT_DIR (dist/ of
+# the repository unless given). The same sources give the same bytes: fixed
+# file times, order, permissions and no extra zip fields. The version and
+# the file names come from the build's product.sh.
+#   make-dist.sh WIN32_BUILD_DIR [OUT_DIR]
 set -eu
 build=$1
 . "$build/product.sh"
 top=$(cd "$(dirname "$0")/.." && pwd)
-out="$top/dist/Kivrano-$version-win32.zip"
+out_dir=${2:-$top/dist}
+out="$out_dir/Kivrano-$version-win32.zip"
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 
@@ -17,12 +18,12 @@ for file in $asset_files; do
     cp "$top/assets/$file" "$stage/"
 done
 # The version filled in, and Windows line ends, for Notepad.
-sed "s/@VERSION@/$version/; s/\$/\r/" "$top/docs/readme-players.txt" >"$stage/readme.txt"
+sed "s/@VERSION@/$version/; s/\$/\r/" "$top/docs/readme-players.txt" >"$stage/$players_readme"
 
-files=(Kivrano.exe pbrain-kivrano.exe $asset_files readme.txt)
+files=(Kivrano.exe pbrain-kivrano.exe $asset_files $players_readme)
 chmod 644 "${files[@]/#/$stage/}"
 TZ=UTC touch -d '2026-01-01 00:00:00' "${files[@]/#/$stage/}"
-mkdir -p "$top/dist"
+mkdir -p "$out_dir"
 rm -f "$out"
 (cd "$stage" && TZ=UTC zip -q -X -D "$out" "${files[@]}")
 echo "$out: $(stat -c %s "$out") bytes"

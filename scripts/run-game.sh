@@ -1,7 +1,7 @@
 #!/bin/bash
-# Starts the game under Wine in build/play, a folder that holds its images
-# and sounds and keeps its settings file "Kivrano.ini" from one run to the
-# next. A 64-bit build runs under wine64, with Wine's own files in
+# Starts the game under Wine in build/play, a folder that holds its images,
+# sounds and players' readme and keeps its settings file "Kivrano.ini" from
+# one run to the next. A 64-bit build runs under wine64, with Wine's own files in
 # build/wine-prefix; the 32-bit build (what ships) runs under Debian's i386
 # Wine in qemu (scripts/setup-wine32.sh), in build/wine-prefix-32, a copy
 # of that set-up's ready prefix.
@@ -22,7 +22,7 @@ if [ ! -f "$exe" ]; then
     echo "Kivrano.exe is not built in $build; 'make run' builds it."
     exit 1
 fi
-. "$build/product.sh"  # the asset names
+. "$build/product.sh"  # the version and the file names
 
 play="$root/build/play"
 mkdir -p "$play"
@@ -34,6 +34,8 @@ for name in $asset_files; do
         echo "note: assets/$name is missing; the game plays on without it"
     fi
 done
+# The players' readme, as the zip holds it, for Help > Contents.
+sed "s/@VERSION@/$version/; s/\$/\r/" "$root/docs/readme-players.txt" >"$play/$players_readme"
 
 if x86_64-w64-mingw32-objdump -f "$exe" | grep -q 'file format pei-i386'; then
     "$root/scripts/setup-wine32.sh" || exit 1
@@ -66,10 +68,16 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "Stop it with Ctrl+C."
 fi
 
-# Wine's dialog font has no Hangul letters, and the double-three warning is
-# Korean: let a Korean font stand in for it in this prefix.
-if ! grep -q '"System"="NanumGothic"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v System /d NanumGothic /f >/dev/null 2>&1
+# Once for this prefix, as on Windows: the dialog font linked to a Korean
+# font, for the double-three warning; and .txt files opened with Notepad,
+# for Help > Contents. (An older prefix here let a Korean font stand in for
+# the System font, which would hide a warning drawn in it.)
+if ! grep -q '"MS Shell Dlg 2"="Microsoft Sans Serif"' "$WINEPREFIX/system.reg" 2>/dev/null; then
+    link_korean_font
+    "$WINE64" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
+fi
+if grep -q '"System"="NanumGothic"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE64" reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v System /f >/dev/null 2>&1
 fi
 
 echo "Starting Kivrano in $play (its settings: $play/Kivrano.ini)"

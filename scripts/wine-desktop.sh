@@ -96,6 +96,23 @@ set_window_metrics() {
     done
 }
 
+# link_korean_font: in the running prefix, the shell's dialog font reaches a
+# Korean font as on a Windows outside Korea, where "MS Shell Dlg 2" maps to
+# Tahoma, and Tahoma and Microsoft Sans Serif link to Gulim
+# (FontLink\SystemLink), while the System font has no Hangul. NanumGothic
+# stands in for Gulim. Wine gives its System font every link of Tahoma,
+# which Windows does not: so here the link is Microsoft Sans Serif's, and
+# "MS Shell Dlg 2" maps to it, so that a dialog without a font of its own
+# still shows boxes, as it does on Windows. Wine reads the links when a
+# program starts.
+link_korean_font() {
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion'
+    "$WINE64" reg add "$key\FontLink\SystemLink" /v 'Microsoft Sans Serif' /t REG_MULTI_SZ \
+        /d 'NanumGothic.ttf,NanumGothic' /f >/dev/null 2>&1 &&
+        "$WINE64" reg add "$key\FontSubstitutes" /v 'MS Shell Dlg 2' /d 'Microsoft Sans Serif' /f \
+            >/dev/null 2>&1
+}
+
 # copy_ready_prefix32 TO: a copy of the ready 32-bit prefix. The folders of
 # system DLLs, which Wine only reads, are hard links; everything Wine may
 # write is really copied.

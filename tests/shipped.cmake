@@ -1,19 +1,22 @@
 # Checks on what we ship. The 32-bit exes' headers, imports and resources
 # are read, and the zip is built twice and compared; then the exes run
 # themselves, on a rig of their own: Debian's i386 Wine under qemu
-# (tests/win32/wine-rig.sh start32), with the end-to-end game, the brain's
-# conversations and the Win32 test programs built for i686.
+# (tests/win32/wine-rig.sh start32), with the end-to-end game, the game
+# beside planted DLLs, the brain's conversations and the Win32 test programs
+# built for i686.
 set(KIVRANO_WIN32_DIR "" CACHE PATH "The win32 build whose programs are shipped")
 if(KIVRANO_WIN32_DIR)
     set(shipped ${PROJECT_SOURCE_DIR}/tests/shipped)
     set(game ${KIVRANO_WIN32_DIR}/app/Kivrano.exe)
     set(engine ${KIVRANO_WIN32_DIR}/tools/pbrain-kivrano/pbrain-kivrano.exe)
-    add_test(NAME shipped.game_exe COMMAND ${shipped}/check-exe.sh ${game} gui)
-    add_test(NAME shipped.game_resources COMMAND ${shipped}/check-resources.sh ${game} ${PROJECT_VERSION})
+    set(import_list ${shipped}/windows-imports.txt)
+    add_test(NAME shipped.game_exe COMMAND ${shipped}/check-exe.sh ${game} gui ${import_list})
+    add_test(NAME shipped.game_resources COMMAND ${shipped}/check-resources.sh ${game} ${PROJECT_VERSION} game)
     add_test(NAME shipped.game_size_under_100k COMMAND sh -c "test $(stat -c %s '${game}') -lt 102400")
-    add_test(NAME shipped.engine_exe COMMAND ${shipped}/check-exe.sh ${engine} console)
+    add_test(NAME shipped.engine_exe COMMAND ${shipped}/check-exe.sh ${engine} console ${import_list})
+    add_test(NAME shipped.engine_resources
+             COMMAND ${shipped}/check-resources.sh ${engine} ${PROJECT_VERSION} engine)
     add_test(NAME shipped.dist_zip COMMAND ${shipped}/check-dist.sh ${KIVRANO_WIN32_DIR})
-    set_tests_properties(shipped.dist_zip PROPERTIES RESOURCE_LOCK dist)
 
     set(rig32_dir ${CMAKE_BINARY_DIR}/wine-rig32)
     # Sets up the i386 Wine first if this machine lacks it (minutes, once).
@@ -36,6 +39,12 @@ if(KIVRANO_WIN32_DIR)
                      ${KIVRANO_ASSET_FILES})
     set_tests_properties(shipped.e2e.play_as_user.themed PROPERTIES
         FIXTURES_REQUIRED wine32_themed RESOURCE_LOCK wine32_themed_display TIMEOUT 180)
+
+    add_test(NAME shipped.e2e.planted_libraries
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${rig32_dir} ${game}
+                     ${KIVRANO_WIN32_DIR}/tests/win32/planted)
+    set_tests_properties(shipped.e2e.planted_libraries PROPERTIES
+        FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 120)
 
     set(pbrain_sources ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano)
     file(GLOB conversations CONFIGURE_DEPENDS ${pbrain_sources}/conversations/*.txt)

@@ -43,6 +43,15 @@ if(KIVRANO_WIN64_DIR)
         FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
 endif()
 
+# The game beside a planted winmm.dll and comctl32.dll, which it must not load.
+if(KIVRANO_WIN64_DIR)
+    add_test(NAME e2e.planted_libraries
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${rig_dir}
+                     ${KIVRANO_WIN64_DIR}/app/Kivrano.exe ${KIVRANO_WIN64_DIR}/tests/win32/planted)
+    set_tests_properties(e2e.planted_libraries PROPERTIES
+        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
+endif()
+
 # The start-up once more on a screen too low for the default size, on a
 # rig of its own: the window opens Tiny and the taller sizes are grayed.
 if(KIVRANO_WIN64_DIR)

@@ -279,13 +279,33 @@ static LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
 
-// In place of WinHelpA: the call recorded, as the help viewer would wait on its own dialog.
-static BOOL WINAPI RecordHelp(HWND owner, LPCSTR file, UINT command, ULONG_PTR data) {
-    char call[96];
-    snprintf(call, sizeof call, "WinHelpA(%s, %s, %s, %lu)", owner == window ? "main window" : "another",
-             file, command == HELP_FINDER ? "HELP_FINDER" : "another command", (unsigned long)data);
+// In place of ShellExecuteA: the call recorded, no viewer opened. A path beside this program reads "beside
+// the exe\NAME".
+static HINSTANCE WINAPI RecordHelp(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
+                                   INT show) {
+    char folder[MAX_PATH];
+    GetModuleFileNameA(NULL, folder, MAX_PATH);
+    *strrchr(folder, '\\') = 0;
+    const size_t length = strlen(folder);
+    const bool beside = strncmp(file, folder, length) == 0 && file[length] == '\\';
+    char call[MAX_PATH + 96];
+    snprintf(call, sizeof call, "ShellExecuteA(%s, %s, %s%s, %s, %s, %s)",
+             owner == window ? "main window" : "another", verb ? verb : "NULL",
+             beside ? "beside the exe" : "",
+             beside ? file + length : file, parameters ? parameters : "NULL", directory ? directory : "NULL",
+             show == SW_SHOWNORMAL ? "SW_SHOWNORMAL" : "another show command");
     Heard(call);
-    return TRUE;
+    return (HINSTANCE)42;  // above 32: opened
+}
+// The system's ShellExecuteA, called through and its answer recorded: "ShellExecuteA answered 2".
+static ShellExecuteAFunction systemShellExecuteA;
+static HINSTANCE WINAPI AnswerOfShell(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                      LPCSTR directory, INT show) {
+    INT_PTR answer = (INT_PTR)systemShellExecuteA(owner, verb, file, parameters, directory, show);
+    char said[48];
+    snprintf(said, sizeof said, "ShellExecuteA answered %d", (int)answer);
+    Heard(said);
+    return (HINSTANCE)answer;
 }
 
 int main() {
@@ -306,8 +326,8 @@ int main() {
     ModeAndColour();
     TwoPeople();
 
-    // Double three: a beep and the warning in Korean, the game unchanged; About; the help viewer's contents,
-    // the call recorded only; with Enable 3X3 the double three is played.
+    // Double three: a beep and the warning in Korean, the game unchanged; About; Help > Contents opens the
+    // players' readme beside the exe, the call recorded only; with Enable 3X3 the double three is played.
     HHOOK hook = SetWindowsHookExA(WH_CBT, WatchDialog, NULL, GetCurrentThreadId());
     SetUpPosition(window, {{8, 10}, {1, 1}, {9, 10}, {1, 3}, {10, 8}, {1, 5}, {10, 9}, {1, 7}});
     Step({Click(10, 10)}, Played(kPhaseBlack, 8, "Your turn",
@@ -315,11 +335,18 @@ int main() {
     Step({Menu(IDM_ABOUT)}, Played(kPhaseBlack, 8, "Your turn",
          "modal dialog \"About Kivrano\" saying \"example.org/kivrano\""));
     UnhookWindowsHookEx(hook);
-    const bool recorded = ReplaceImport("WinHelpA", (void*)RecordHelp);
-    ok(recorded, "expected the program to import WinHelpA");
-    if (recorded)
-        Step({Menu(IDM_HELP_CONTENTS)},
-             Played(kPhaseBlack, 8, "Your turn", "WinHelpA(main window, Kivrano.hlp, HELP_FINDER, 0)"));
+    shellExecuteA = RecordHelp;
+    Step({Menu(IDM_HELP_CONTENTS)}, Played(kPhaseBlack, 8, "Your turn",
+         "ShellExecuteA(main window, open, beside the exe\\readme.txt, NULL, NULL, SW_SHOWNORMAL)"));
+    // No readme beside this program: the system's shell32, loaded from the system folder, answers at once
+    // that the file is missing (SE_ERR_FNF), and the game goes on.
+    shellExecuteA = NULL;
+    systemShellExecuteA = SystemShellExecuteA();
+    ok(systemShellExecuteA != NULL, "expected ShellExecuteA from the system's shell32.dll");
+    if (systemShellExecuteA) {
+        shellExecuteA = AnswerOfShell;
+        Step({Menu(IDM_HELP_CONTENTS)}, Played(kPhaseBlack, 8, "Your turn", "ShellExecuteA answered 2"));
+    }
     Step({Menu(IDM_ENABLE_3X3), Click(10, 10), ReplyTick()},
          Played(kPhaseBlack, 10, "Your turn", "putstone.wav putstone.wav"));
 

@@ -143,6 +143,7 @@ struct DialogPart {
     short x, y, cx, cy;       // in dialog units
     WORD id;                  // for the header: the number of controls
     std::string text;         // caption or control text, in UTF-8
+    std::string font = "";    // for the header: "FACE, N pt, weight W, italic I, charset C"; "" for none
 };
 
 // Reads a name or ordinal field (0: none; 0xFFFF then a number; else a NUL-ended string) and moves past it.
@@ -157,21 +158,40 @@ static std::string ReadName(const WORD*& at) {
     return text;
 }
 
-// The header (control count in id) and the controls of a standard dialog template without a font.
+// The header (control count in id) and the controls of a dialog template, standard (DLGTEMPLATE) or
+// extended (DLGTEMPLATEEX, which begins with version 1 and 0xFFFF), read at the fields' offsets.
 static std::vector<DialogPart> ReadTemplate(const BYTE* data) {
-    const DLGTEMPLATE* header = (const DLGTEMPLATE*)data;
-    const WORD* at = (const WORD*)(data + 18);
+    const bool extended = ((const WORD*)data)[1] == 0xFFFF;
+    const BYTE* header = data + (extended ? 12 : 0);  // the style, then the count and the box, in both forms
+    const DWORD style = *(const DWORD*)header;
+    const WORD count = *(const WORD*)(header + (extended ? 4 : 8));
+    const short* box = (const short*)(header + (extended ? 6 : 10));
+    const WORD* at = (const WORD*)(header + (extended ? 14 : 18));
     ReadName(at);  // menu
     ReadName(at);  // class
-    std::vector<DialogPart> parts = {{"dialog", header->style, header->x, header->y, header->cx, header->cy,
-                                      header->cdit, ReadName(at)}};
-    for (int i = 0; i < header->cdit; i++) {
-        const BYTE* aligned = (const BYTE*)(((ULONG_PTR)at + 3) & ~(ULONG_PTR)3);
-        const DLGITEMTEMPLATE* item = (const DLGITEMTEMPLATE*)aligned;
-        at = (const WORD*)(aligned + 18);
+    std::vector<DialogPart> parts = {{"dialog", style, box[0], box[1], box[2], box[3], count, ReadName(at)}};
+    if (style & DS_SETFONT) {
+        const int points = *at++;
+        const int weight = extended ? *at++ : 0;
+        const BYTE* italicAndCharset = (const BYTE*)at;
+        at += extended ? 1 : 0;
+        char font[96];
+        const int italic = extended ? italicAndCharset[0] : 0;
+        const int charset = extended ? italicAndCharset[1] : 0;
+        snprintf(font, sizeof font, "%s, %d pt, weight %d, italic %d, charset %d", ReadName(at).c_str(),
+                 points, weight, italic, charset);
+        parts[0].font = font;
+    }
+    for (int i = 0; i < count; i++) {
+        // Each control on a 4-byte boundary: style, box and id, then its class, text and creation data.
+        const BYTE* item = (const BYTE*)(((ULONG_PTR)at + 3) & ~(ULONG_PTR)3);
+        const DWORD itemStyle = *(const DWORD*)(item + (extended ? 8 : 0));
+        const short* itemBox = (const short*)(item + (extended ? 12 : 8));
+        const WORD id = *(const WORD*)(item + (extended ? 20 : 16));
+        at = (const WORD*)(item + (extended ? 24 : 18));
         const std::string windowClass = ReadName(at);
         const std::string text = ReadName(at);
-        parts.push_back({windowClass, item->style, item->x, item->y, item->cx, item->cy, item->id, text});
+        parts.push_back({windowClass, itemStyle, itemBox[0], itemBox[1], itemBox[2], itemBox[3], id, text});
         at += 1 + (*at + 1) / 2;  // the creation data: its size, then the bytes
     }
     return parts;
@@ -197,8 +217,10 @@ static void Dialogs() {
             {"Static", kText, 49, 70, 170, 8, kStatic, "kivrano@example.org"},
             {"Static", kText, 49, 83, 170, 8, kStatic, "example.org/kivrano"},
             {"Button", kOk, 146, 12, 32, 16, IDOK, "OK"}}},
+        // The shell's dialog font, which Windows links to a Korean one on every locale.
         {"SsangsamBox", {
-            {"dialog", WS_POPUP | WS_CAPTION, 104, 115, 78, 48, 2, "Warning 3X3 !"},
+            {"dialog", DS_SHELLFONT | WS_POPUP | WS_CAPTION, 104, 115, 78, 48, 2, "Warning 3X3 !",
+             "MS Shell Dlg 2, 8 pt, weight 400, italic 0, charset 1"},
             {"Static", WS_CHILD | WS_VISIBLE | WS_GROUP | SS_CENTER, 0, 11, 78, 8, kStatic,
              "\uC30D \uC0BC \uC785 \uB2C8 \uB2E4"},
             {"Button", kOk, 23, 29, 32, 12, IDOK, "OK"}}},
@@ -224,6 +246,9 @@ static void Dialogs() {
             ok(g.cy == w.cy, "%s: height expected %d, got %d", at, w.cy, g.cy);
             ok(g.id == w.id, "%s: %s expected %d, got %d", at, i ? "id" : "control count", w.id, g.id);
             ok(g.text == w.text, "%s: text expected \"%s\", got \"%s\"", at, w.text.c_str(), g.text.c_str());
+            if (i == 0)
+                ok(g.font == w.font, "%s: font expected \"%s\", got \"%s\"", at, w.font.c_str(),
+                   g.font.c_str());
         }
     }
 }

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The Wine rig for the Win32 tests: a private Xvfb display with a window
 # manager (openbox, so that windows get a frame, focus and activation as on
-# a desktop) and one fresh WINEPREFIX per test run.
+# a desktop) and one fresh WINEPREFIX per test run, whose fonts are linked
+# as on a Windows outside Korea (link_korean_font in wine-desktop.sh).
 #
 #   wine-rig.sh start DIR [WIDTHxHEIGHT[xDEPTH] [METRICS]]
 #                                          start the display (24 bits a
@@ -91,6 +92,8 @@ start | start32)
     metrics=${4:-classic}
     set_window_metrics "$metrics" >"$dir/metrics.log" 2>&1 || fail "$(cat "$dir/metrics.log")"
     echo "$metrics" >"$dir/metrics"
+    # Korean text in the dialog font, as on a Windows outside Korea.
+    link_korean_font || fail "the Korean font link could not be set"
     if [ "$(bits)" = 32 ]; then
         # The first 32-bit program starts Wine's services along with it; here
         # they start with a program whose output is a file.
