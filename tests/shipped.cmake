@@ -39,6 +39,10 @@ if(KIVRANO_WIN32_DIR)
                      ${KIVRANO_ASSET_FILES})
     set_tests_properties(shipped.e2e.play_as_user.themed PROPERTIES
         FIXTURES_REQUIRED wine32_themed RESOURCE_LOCK wine32_themed_display TIMEOUT 180)
+    foreach(name startup_test window_size_test)
+        kivrano_wine_program(shipped.win32.${name}.themed wine32_themed ${rig32_themed_dir}
+                             ${KIVRANO_WIN32_DIR}/tests/win32/${name}.exe)
+    endforeach()
 
     add_test(NAME shipped.e2e.planted_libraries
              COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${rig32_dir} ${game}
