@@ -86,7 +86,7 @@ TEST(SettingsBytes, RecordsByteForByte) {
 TEST(SettingsBytes, NumbersAsAnEditedFileHoldsThem) {
     const struct { const char* record; int32_t value; } rows[] = {
         {"  +700", 700},        {"\t\r\n-40", -40},     {"12ab", 12},      {"", 0},
-        {"99999999999", INT32_MAX}, {"-9999999999", INT32_MIN},
+        {"99999999999", INT32_MAX}, {"-9999999999", INT32_MIN}, {"           ", 0},
     };
     for (const auto& row : rows) {
         uint8_t record[kSettingsRecordSize] = {};
