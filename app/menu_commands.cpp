@@ -86,6 +86,10 @@ static void SetSizeable(HWND window, bool sizeable) {
     else
         style &= ~(WS_MAXIMIZEBOX | WS_THICKFRAME);
     SetWindowLongA(window, GWL_STYLE, style);
+    // The frame is measured again only when told so: without it a Free window made fixed keeps its sizing
+    // border's room, and the board shows cut short.
+    SetWindowPos(window, NULL, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 // Resizes the window keeping its top-left corner; the WM_SIZE that follows

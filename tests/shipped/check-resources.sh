@@ -3,9 +3,8 @@
 # version resource in Korean (1042, like the game's others) whose numbers
 # and texts carry VERSION and the exe's own file name. The game also: the
 # menu, the two dialogs and the icon under 1042; the About box's version
-# line; the double-three warning's Korean text as UTF-16 (its template, an
-# extended one with the shell's dialog font, is read field by field by
-# tests/win32/startup_test.cpp).
+# line; the double-three warning's Korean text as UTF-16 (that its font
+# draws Hangul is checked in tests/win32/warning_font_test.cpp).
 #   check-resources.sh EXE VERSION game|engine
 set -u
 exe=$1

@@ -1,9 +1,11 @@
-// The last-move marker to the pixel.
+// The last-move marker to the pixel, and the blinking of a five.
 #include <gtest/gtest.h>
 
 #include "rules/board.h"
 #include "view/board_geometry.h"
 #include "view/marker.h"
+#include "view/win_highlight.h"
+#include "position.h"
 
 // Compares two pixel rectangles edge by edge, so a failure names the edge with its expected and got value.
 static void ExpectSameRect(const PixelRect& expected, const PixelRect& got, const std::string& what) {
@@ -39,3 +41,16 @@ TEST(Marker, RectanglesOnTheLastStone) {
     }
 }
 
+
+// Only a five's direction (1 to 4) is blinked: any other leaves every stone as it is.
+TEST(WinHighlight, NoDirectionNoBlink) {
+    for (int32_t direction : {0, 5}) {
+        SetPosition("B 10,10 11,10 12,10 13,10 14,10");
+        winnerColour = White;  // shown in place of Black's stones, were it blinked
+        Phase = kPhaseFiveMade + 1;
+        winDirection = direction;
+        const std::string before = BoardSnapshot();
+        HighlightStep(nullptr, 10, 10);
+        EXPECT_EQ(before, BoardSnapshot()) << "direction " << direction << ": the board";
+    }
+}

@@ -80,6 +80,9 @@ const struct {
     {"on a moved board", {18, 18, 26, -5}, 12, 0, true, 1, 1},
     {"left of a moved board", {18, 18, 26, -5}, 11, 0, false, 0, 1},
     {"no cell width", {0, 18, 57, 0}, 60, 60, false, 0, 0},
+    {"no cell height", {18, 0, 0, 57}, 60, 60, false, 0, 0},
+    {"above a board moved down", {18, 18, 0, 20}, 100, 2, false, 6, 0},
+    {"below the board", {18, 18, 0, 0}, 100, 345, false, 6, 20},
 };
 
 TEST(Geometry, PressesToIntersections) {

@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 #include "platform_recorder.h"
 #include "rules/board.h"
 #include "settings/settings_bytes.h"
@@ -79,6 +81,20 @@ TEST(SettingsBytes, RecordsByteForByte) {
     EXPECT_EQ("", Differences(readBack, DecodeSettings(file.data())));
 }
 
+// A number as a user's editor may leave it in its 11-byte record: blanks (space, tab to carriage return) and
+// a sign before the digits, anything after them ignored; beyond 32 bits it stops at the nearest end.
+TEST(SettingsBytes, NumbersAsAnEditedFileHoldsThem) {
+    const struct { const char* record; int32_t value; } rows[] = {
+        {"  +700", 700},        {"\t\r\n-40", -40},     {"12ab", 12},      {"", 0},
+        {"99999999999", INT32_MAX}, {"-9999999999", INT32_MIN}, {"           ", 0},
+    };
+    for (const auto& row : rows) {
+        uint8_t record[kSettingsRecordSize] = {};
+        memcpy(record, row.record, std::min(strlen(row.record), sizeof record));
+        EXPECT_EQ(row.value, ReadDecimalText(record)) << "record \"" << row.record << "\"";
+    }
+}
+
 // Any field that differs means a rewrite, the height only for a Free window; a short file always differs.
 TEST(SettingsBytes, ExitComparison) {
     for (const Options& stored : {Stored(100, 50, 2, 644), Stored(100, 50, 700, 500)}) {
@@ -148,9 +164,10 @@ TEST(SettingsFile, StoredValuesLoadOrFallBackToDefaults) {
 // Exit writes the new bytes beside the file and then replaces it in one step, so a crash leaves the old
 // whole file or the new one. A name that cannot be written gives way to the next; a failed step leaves the
 // old file; a file left by a crash is never read and goes at the next exit; a file held by another program
-// at start-up is left alone for the whole run, and a read-only one is not replaced. Only a file that was read
-// and found wrong (another header, too short) is deleted at start-up, and a whole one is written at exit even
-// when nothing changed. (What a held file loads is checked in start_exit_safety_test.)
+// at start-up is left alone for the whole run, and a read-only one is not replaced. A run that changed
+// nothing leaves what another copy of the game saved meanwhile. Only a file that was read and found wrong
+// (another header, too short) is deleted at start-up, and a whole one is written at exit even when nothing
+// changed. (What a held file loads is checked in start_exit_safety_test.)
 TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
     const std::string write = "write Kivrano.ini.new", replace = "replace Kivrano.ini by Kivrano.ini.new",
                       removeNew = "delete Kivrano.ini.new", removeOld = "delete Kivrano.ini";
@@ -159,7 +176,9 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         everyWriteFails.push_back(std::string("write ") + name);
         everyWriteFails.push_back(std::string("delete ") + name);
     }
-    enum FileAtStart { kWhole, kWithNewFileLeft, kNewFileHeld, kHeld, kReadOnly, kHeader147, kShort54 };
+    enum FileAtStart {
+        kWhole, kWithNewFileLeft, kNewFileHeld, kHeld, kReadOnly, kHeader147, kShort54, kSavedByAnotherCopy, kHeader246
+    };
     enum ExitFault { kNoFault, kWriteFails, kReplaceFails };
     const struct {
         const char* what;
@@ -171,6 +190,7 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
     } cases[] = {
         {"changed", kWhole, kNoFault, true, {write, replace}, true},
         {"unchanged, new file left by a crash", kWithNewFileLeft, kNoFault, false, {removeNew}, false},
+        {"unchanged, another copy saved meanwhile", kSavedByAnotherCopy, kNoFault, false, {}, true},
         {"Kivrano.ini.new cannot be written", kNewFileHeld, kNoFault, true,
          {write, removeNew, "write Kivrano.ini.new1", "replace Kivrano.ini by Kivrano.ini.new1"}, true},
         {"every write fails", kWhole, kWriteFails, true, everyWriteFails, false},
@@ -178,6 +198,7 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         {"held by another program at start-up", kHeld, kNoFault, true, {}, false},
         {"read-only", kReadOnly, kNoFault, true, {}, false},
         {"header 1.47", kHeader147, kNoFault, true, {removeOld, write, replace}, true},
+        {"header 2.46", kHeader246, kNoFault, true, {removeOld, write, replace}, true},
         {"54 bytes, unchanged", kShort54, kNoFault, false, {removeOld, write, replace}, false},
     };
     const Options old = Stored(100, 50, 2, 644);
@@ -194,9 +215,11 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         if (c.start == kHeld) platformRecord.heldFiles.insert(kSettingsFileName);
         if (c.start == kReadOnly) platformRecord.readOnlyFiles.insert(kSettingsFileName);
         if (c.start == kHeader147) file[1] = 47;
+        if (c.start == kHeader246) file[0] = 2;
         if (c.start == kShort54) file.pop_back();
         LoadSettings();
         platformRecord.heldFiles.erase(kSettingsFileName);  // let go of after start-up
+        if (c.start == kSavedByAnotherCopy) file = FileOf(changed);
         platformRecord.failWrites = c.fault == kWriteFails;
         platformRecord.failReplaces = c.fault == kReplaceFails;
         const Options exit = c.changed ? changed : old;

@@ -1,4 +1,4 @@
-// The resources, and the real game started from stored options and exited.
+// The real game started from stored options and exited.
 // (Refused start-up steps are checked in start_exit_safety_test.)
 #include "app/win_main.cpp"
 
@@ -6,7 +6,6 @@
 #include "metrics_profile.h"
 #include "settings/settings_bytes.h"
 
-#include <string>
 #include <vector>
 
 // The window's outer sizes on the rig's metrics; a size fits a screen 2 pixels taller than it with the bar.
@@ -57,14 +56,15 @@ static const struct {
      {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_WHITE},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
-    {"Medium at 100,-600, the caption above the screen", true, true, DefaultsWith(100, -600, 2, 644),
-     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
-      IDM_COLOR_BLACK},
-     {IDM_UNDO, IDM_REDO}, NULL, NULL},
     {"Free 100000 x 100000 at 30,20", true, false, DefaultsWith(30, 20, 100000, 100000),
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
      {IDM_UNDO, IDM_REDO}, "Your turn", NULL},
+    // x is the system's own "place it for me" value, CW_USEDEFAULT.
+    {"Free 700 x 500 at -2147483648,50", true, true, DefaultsWith(INT32_MIN, 50, 700, 500),
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
 };
 
 static bool Contains(const std::vector<int>& items, int item) {
@@ -97,8 +97,10 @@ static void StartsAsStored() {
         const int defaultSize = Fits(2) ? 2 : 0;
         const int size = free ? 5 : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
         const int barHeight = o.statusBar ? profile.statusBarHeight : 0;
-        const int width = free ? std::min<int>(o.sizeIndex, work.right - o.windowX) : profile.outerWidth[size];
-        const int height = free ? std::min<int>(o.windowHeight, work.bottom - o.windowY)
+        const int left = row.placedByPlatform ? work.left : o.windowX;
+        const int top = row.placedByPlatform ? work.top : o.windowY;
+        const int width = free ? std::min<int>(o.sizeIndex, work.right - left) : profile.outerWidth[size];
+        const int height = free ? std::min<int>(o.windowHeight, work.bottom - top)
                                 : profile.outerHeight[size] - profile.statusBarHeight + barHeight;
         ok(r.right - r.left == width, "%s: width expected %d, got %ld", step, width, r.right - r.left);
         ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", step, height, r.bottom - r.top);
@@ -136,125 +138,7 @@ static void StartsAsStored() {
     }
 }
 
-// A dialog template's header or one control, as the program's resources hold it.
-struct DialogPart {
-    std::string windowClass;  // for a control: "Static" or "Button", whether named or given by atom
-    DWORD style;
-    short x, y, cx, cy;       // in dialog units
-    WORD id;                  // for the header: the number of controls
-    std::string text;         // caption or control text, in UTF-8
-    std::string font = "";    // for the header: "FACE, N pt, weight W, italic I, charset C"; "" for none
-};
-
-// Reads a name or ordinal field (0: none; 0xFFFF then a number; else a NUL-ended string) and moves past it.
-static std::string ReadName(const WORD*& at) {
-    if (*at == 0xFFFF) {
-        at += 2;
-        return at[-1] == 0x0080 ? "Button" : at[-1] == 0x0082 ? "Static" : "an ordinal";
-    }
-    char text[128] = "";
-    WideCharToMultiByte(CP_UTF8, 0, (LPCWSTR)at, -1, text, sizeof text, NULL, NULL);
-    at += wcslen((const wchar_t*)at) + 1;
-    return text;
-}
-
-// The header (control count in id) and the controls of a dialog template, standard (DLGTEMPLATE) or
-// extended (DLGTEMPLATEEX, which begins with version 1 and 0xFFFF), read at the fields' offsets.
-static std::vector<DialogPart> ReadTemplate(const BYTE* data) {
-    const bool extended = ((const WORD*)data)[1] == 0xFFFF;
-    const BYTE* header = data + (extended ? 12 : 0);  // the style, then the count and the box, in both forms
-    const DWORD style = *(const DWORD*)header;
-    const WORD count = *(const WORD*)(header + (extended ? 4 : 8));
-    const short* box = (const short*)(header + (extended ? 6 : 10));
-    const WORD* at = (const WORD*)(header + (extended ? 14 : 18));
-    ReadName(at);  // menu
-    ReadName(at);  // class
-    std::vector<DialogPart> parts = {{"dialog", style, box[0], box[1], box[2], box[3], count, ReadName(at)}};
-    if (style & DS_SETFONT) {
-        const int points = *at++;
-        const int weight = extended ? *at++ : 0;
-        const BYTE* italicAndCharset = (const BYTE*)at;
-        at += extended ? 1 : 0;
-        char font[96];
-        const int italic = extended ? italicAndCharset[0] : 0;
-        const int charset = extended ? italicAndCharset[1] : 0;
-        snprintf(font, sizeof font, "%s, %d pt, weight %d, italic %d, charset %d", ReadName(at).c_str(),
-                 points, weight, italic, charset);
-        parts[0].font = font;
-    }
-    for (int i = 0; i < count; i++) {
-        // Each control on a 4-byte boundary: style, box and id, then its class, text and creation data.
-        const BYTE* item = (const BYTE*)(((ULONG_PTR)at + 3) & ~(ULONG_PTR)3);
-        const DWORD itemStyle = *(const DWORD*)(item + (extended ? 8 : 0));
-        const short* itemBox = (const short*)(item + (extended ? 12 : 8));
-        const WORD id = *(const WORD*)(item + (extended ? 20 : 16));
-        at = (const WORD*)(item + (extended ? 24 : 18));
-        const std::string windowClass = ReadName(at);
-        const std::string text = ReadName(at);
-        parts.push_back({windowClass, itemStyle, itemBox[0], itemBox[1], itemBox[2], itemBox[3], id, text});
-        at += 1 + (*at + 1) / 2;  // the creation data: its size, then the bytes
-    }
-    return parts;
-}
-
-// Both dialogs field by field: the header, then each control (the class in any case).
-static void Dialogs() {
-    const WORD kStatic = 0xFFFF;
-    const DWORD kText = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
-    const DWORD kOk = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON;
-    static const struct { const char* name; std::vector<DialogPart> parts; } kDialogs[] = {
-        {"AboutBox", {
-            {"dialog", DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 47, 88, 192, 102, 11,
-             "About Kivrano"},
-            {"Static", WS_CHILD | WS_VISIBLE | SS_ICON, 14, 12, 0, 0, kStatic, "KIVRANO"},
-            {"Static", kText, 47, 10, 170, 8, kStatic, KIVRANO_ABOUT_VERSION_LINE},
-            {"Static", kText, 44, 22, 170, 8, kStatic, "A game of five in a row"},
-            {"Static", kText, 14, 44, 170, 8, kStatic, "Created"},
-            {"Static", kText, 49, 44, 170, 8, kStatic, "December 2026"},
-            {"Static", kText, 14, 57, 170, 8, kStatic, "Maker"},
-            {"Static", kText, 49, 57, 170, 8, kStatic, "The Kivrano team"},
-            {"Static", kText, 14, 70, 170, 8, kStatic, "Contact"},
-            {"Static", kText, 49, 70, 170, 8, kStatic, "kivrano@example.org"},
-            {"Static", kText, 49, 83, 170, 8, kStatic, "example.org/kivrano"},
-            {"Button", kOk, 146, 12, 32, 16, IDOK, "OK"}}},
-        // The shell's dialog font, which Windows links to a Korean one on every locale.
-        {"SsangsamBox", {
-            {"dialog", DS_SHELLFONT | WS_POPUP | WS_CAPTION, 104, 115, 78, 48, 2, "Warning 3X3 !",
-             "MS Shell Dlg 2, 8 pt, weight 400, italic 0, charset 1"},
-            {"Static", WS_CHILD | WS_VISIBLE | WS_GROUP | SS_CENTER, 0, 11, 78, 8, kStatic,
-             "\uC30D \uC0BC \uC785 \uB2C8 \uB2E4"},
-            {"Button", kOk, 23, 29, 32, 12, IDOK, "OK"}}},
-    };
-    HMODULE module = GetModuleHandleA(NULL);
-    for (const auto& dialog : kDialogs) {
-        HRSRC found = FindResourceA(module, dialog.name, RT_DIALOG);
-        ok(found != NULL, "%s: expected the dialog template", dialog.name);
-        if (!found) continue;
-        std::vector<DialogPart> got = ReadTemplate((const BYTE*)LockResource(LoadResource(module, found)));
-        for (size_t i = 0; i < dialog.parts.size() && i < got.size(); i++) {
-            const DialogPart& w = dialog.parts[i];
-            const DialogPart& g = got[i];
-            char at[48];
-            if (i == 0) snprintf(at, sizeof at, "%s header", dialog.name);
-            else snprintf(at, sizeof at, "%s control %d", dialog.name, (int)i);
-            ok(!lstrcmpiA(g.windowClass.c_str(), w.windowClass.c_str()), "%s: class expected %s, got %s", at,
-               w.windowClass.c_str(), g.windowClass.c_str());
-            ok(g.style == w.style, "%s: style expected 0x%08lx, got 0x%08lx", at, w.style, g.style);
-            ok(g.x == w.x, "%s: x expected %d, got %d", at, w.x, g.x);
-            ok(g.y == w.y, "%s: y expected %d, got %d", at, w.y, g.y);
-            ok(g.cx == w.cx, "%s: width expected %d, got %d", at, w.cx, g.cx);
-            ok(g.cy == w.cy, "%s: height expected %d, got %d", at, w.cy, g.cy);
-            ok(g.id == w.id, "%s: %s expected %d, got %d", at, i ? "id" : "control count", w.id, g.id);
-            ok(g.text == w.text, "%s: text expected \"%s\", got \"%s\"", at, w.text.c_str(), g.text.c_str());
-            if (i == 0)
-                ok(g.font == w.font, "%s: font expected \"%s\", got \"%s\"", at, w.font.c_str(),
-                   g.font.c_str());
-        }
-    }
-}
-
 int main() {
-    Dialogs();
     StartsAsStored();
     return CheckSummary("startup");
 }

@@ -45,6 +45,8 @@ int main() {
     wchar_t words[32] = L"";
     GetWindowTextW(text, words, 32);
     ok(wcscmp(words, L"\uC30D \uC0BC \uC785 \uB2C8 \uB2E4") == 0, "expected the text 쌍 삼 입 니 다");
+    // Only OK closes it: no system menu, so no close box.
+    ok(!(GetWindowLongW(warning, GWL_STYLE) & WS_SYSMENU), "expected no system menu (close box), got one");
 
     HFONT font = (HFONT)SendMessageW(text, WM_GETFONT, 0, 0);
     LOGFONTW asked = {};
@@ -71,6 +73,12 @@ int main() {
         drawn.push_back(*letter);
     }
     ok(drawn.size() == 5, "expected 5 syllables, got %d", (int)drawn.size());
+    // A click on the text closes nothing; Esc (IDCANCEL) closes it as OK does.
+    ShowWindow(warning, SW_SHOW);
+    SendMessageW(warning, WM_COMMAND, 0xFFFF, 0);
+    ok(IsWindowVisible(warning), "after WM_COMMAND from the text: expected the warning open, got closed");
+    SendMessageW(warning, WM_COMMAND, IDCANCEL, 0);
+    ok(!IsWindowVisible(warning), "after WM_COMMAND IDCANCEL (Esc): expected the warning closed, got open");
     DestroyWindow(warning);
     return CheckSummary("warning_font");
 }

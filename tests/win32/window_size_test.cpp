@@ -3,6 +3,7 @@
 // 116·k wide and 116·k high above the status bar, square cells of 6·k pixels at its corner, and the
 // client's pixels exactly those of the board painted alone at that size, so no bar covers a row. The
 // status bar takes its own height on and off; Free adds 2 pixels each way; the window keeps its corner.
+// Back to a fixed size from Free, the sizing frame goes.
 #include "game_window.h"
 #include "metrics_profile.h"
 #include "view/paint_win32.h"
@@ -122,6 +123,17 @@ int main() {
     ok(r.bottom - r.top == height, "%s: height expected %d, got %ld", step, height, r.bottom - r.top);
     ok(r.left == 20, "%s: left expected 20 as before the sizes, got %ld", step, r.left);
     ok(r.top == 0, "%s: top expected 0 as before the sizes, got %ld", step, r.top);
+    // Free chosen again while it is checked adds nothing; a fixed size takes the sizing frame away.
+    Command(window, IDM_SIZE_FREE);
+    RECT again;
+    GetWindowRect(window, &again);
+    ok(EqualRect(&r, &again), "%s twice: window expected as after the first", step);
+    snprintf(step, sizeof step, "%s metrics, Free, after Menu(%s)", profile.name,
+             ItemName(IDM_SIZE_TINY + largest));
+    Command(window, IDM_SIZE_TINY + largest);
+    ExpectFixedSize(step, largest, true);
+    const bool sizeable = (GetWindowLongA(window, GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX)) != 0;
+    ok(!sizeable, "%s: sizing frame expected absent", step);
     ExitGame(window);
     return CheckSummary("window_size");
 }
