@@ -41,7 +41,9 @@ const struct {
     int32_t leastScreenHeight;  // the lowest screen the size fits
 } kWindowSizeCases[] = {
     {"classic Tiny", kClassicFrame, 0, {354, 412}, {354, 392}, 414},
+    {"classic Small", kClassicFrame, 1, {470, 528}, {470, 508}, 530},
     {"classic Medium", kClassicFrame, 2, {586, 644}, {586, 624}, 646},
+    {"classic Large", kClassicFrame, 3, {702, 760}, {702, 740}, 762},
     {"classic Huge", kClassicFrame, 4, {818, 876}, {818, 856}, 878},
     {"themed Tiny", kThemedFrame, 0, {354, 423}, {354, 399}, 425},
     {"themed Huge", kThemedFrame, 4, {818, 887}, {818, 863}, 889},
