@@ -22,33 +22,22 @@ if(KIVRANO_WIN32_DIR)
     # Sets up the i386 Wine first if this machine lacks it (minutes, once).
     kivrano_wine_rig(wine_rig32 wine32 ${rig32_dir} 900 start32)
 
-    add_test(NAME shipped.e2e.play_as_user
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig32_dir} ${game}
-                     ${PROJECT_SOURCE_DIR}/assets ${CMAKE_BINARY_DIR}/e2e-game-32.png
-                     ${KIVRANO_ASSET_FILES})
-    set_tests_properties(shipped.e2e.play_as_user PROPERTIES
-        FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 180)
+    kivrano_e2e_play(shipped.e2e.play_as_user wine32 ${rig32_dir} ${game}
+                     ${CMAKE_BINARY_DIR}/e2e-game-32.png 180)
 
     # The same game played under a themed Windows' window metrics (caption
     # 23, menu bar 20 and padded border 4 pixels at 96 DPI).
     set(rig32_themed_dir ${CMAKE_BINARY_DIR}/wine-rig32-themed)
     kivrano_wine_rig(wine_rig32_themed wine32_themed ${rig32_themed_dir} 900 start32 1024x768 themed)
-    add_test(NAME shipped.e2e.play_as_user.themed
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig32_themed_dir} ${game}
-                     ${PROJECT_SOURCE_DIR}/assets ${CMAKE_BINARY_DIR}/e2e-game-32-themed.png
-                     ${KIVRANO_ASSET_FILES})
-    set_tests_properties(shipped.e2e.play_as_user.themed PROPERTIES
-        FIXTURES_REQUIRED wine32_themed RESOURCE_LOCK wine32_themed_display TIMEOUT 180)
+    kivrano_e2e_play(shipped.e2e.play_as_user.themed wine32_themed ${rig32_themed_dir} ${game}
+                     ${CMAKE_BINARY_DIR}/e2e-game-32-themed.png 180)
     foreach(name startup_test window_size_test)
         kivrano_wine_program(shipped.win32.${name}.themed wine32_themed ${rig32_themed_dir}
                              ${KIVRANO_WIN32_DIR}/tests/win32/${name}.exe)
     endforeach()
 
-    add_test(NAME shipped.e2e.planted_libraries
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${rig32_dir} ${game}
-                     ${KIVRANO_WIN32_DIR}/tests/win32/planted)
-    set_tests_properties(shipped.e2e.planted_libraries PROPERTIES
-        FIXTURES_REQUIRED wine32 RESOURCE_LOCK wine32_display TIMEOUT 120)
+    kivrano_e2e_planted(shipped.e2e.planted_libraries wine32 ${rig32_dir} ${game}
+                        ${KIVRANO_WIN32_DIR}/tests/win32/planted)
 
     set(pbrain_sources ${PROJECT_SOURCE_DIR}/tools/pbrain-kivrano)
     file(GLOB conversations CONFIGURE_DEPENDS ${pbrain_sources}/conversations/*.txt)

@@ -23,42 +23,42 @@ function(kivrano_wine_program test fixture dir exe)
         ENVIRONMENT "KIVRANO_SOURCE_DIR=${PROJECT_SOURCE_DIR};KIVRANO_WIN64_DIR=${KIVRANO_WIN64_DIR}")
 endfunction()
 
+# End to end, on the rig in DIR: the built game played with real mouse
+# events on the display, its window kept as SCREENSHOT; and the game beside
+# a planted winmm.dll and comctl32.dll (from PLANTED), which it must not load.
+function(kivrano_e2e_play test fixture dir exe screenshot timeout)
+    add_test(NAME ${test} COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${dir} ${exe}
+             ${PROJECT_SOURCE_DIR}/assets ${screenshot} ${KIVRANO_ASSET_FILES})
+    set_tests_properties(${test} PROPERTIES
+        FIXTURES_REQUIRED ${fixture} RESOURCE_LOCK ${fixture}_display TIMEOUT ${timeout})
+endfunction()
+function(kivrano_e2e_planted test fixture dir exe planted)
+    add_test(NAME ${test}
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${dir} ${exe} ${planted})
+    set_tests_properties(${test} PROPERTIES
+        FIXTURES_REQUIRED ${fixture} RESOURCE_LOCK ${fixture}_display TIMEOUT 120)
+endfunction()
+
 if(KIVRANO_WIN64_DIR)
     set(rig_dir ${CMAKE_BINARY_DIR}/wine-rig)
+    set(tests64 ${KIVRANO_WIN64_DIR}/tests/win32)
     kivrano_wine_rig(wine_rig wine ${rig_dir} 120 start)
     file(GLOB win32_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*_test.cpp)
     foreach(source ${win32_tests})
         get_filename_component(name ${source} NAME_WE)
-        kivrano_wine_program(win32.${name} wine ${rig_dir} ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
+        kivrano_wine_program(win32.${name} wine ${rig_dir} ${tests64}/${name}.exe)
     endforeach()
-endif()
+    kivrano_e2e_play(e2e.play_as_user wine ${rig_dir} ${KIVRANO_WIN64_DIR}/app/Kivrano.exe
+                     ${CMAKE_BINARY_DIR}/e2e-game.png 120)
+    kivrano_e2e_planted(e2e.planted_libraries wine ${rig_dir} ${KIVRANO_WIN64_DIR}/app/Kivrano.exe
+                        ${tests64}/planted)
 
-# End to end: the built game, played with real mouse events on the display.
-if(KIVRANO_WIN64_DIR)
-    add_test(NAME e2e.play_as_user
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/play-as-user.sh ${rig_dir}
-                     ${KIVRANO_WIN64_DIR}/app/Kivrano.exe ${PROJECT_SOURCE_DIR}/assets
-                     ${CMAKE_BINARY_DIR}/e2e-game.png ${KIVRANO_ASSET_FILES})
-    set_tests_properties(e2e.play_as_user PROPERTIES
-        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
-endif()
-
-# The game beside a planted winmm.dll and comctl32.dll, which it must not load.
-if(KIVRANO_WIN64_DIR)
-    add_test(NAME e2e.planted_libraries
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/planted-libraries.sh ${rig_dir}
-                     ${KIVRANO_WIN64_DIR}/app/Kivrano.exe ${KIVRANO_WIN64_DIR}/tests/win32/planted)
-    set_tests_properties(e2e.planted_libraries PROPERTIES
-        FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display TIMEOUT 120)
-endif()
-
-# The start-up once more on a screen too low for the default size, on a
-# rig of its own: the window opens Tiny and the taller sizes are grayed.
-if(KIVRANO_WIN64_DIR)
+    # The start-up once more on a screen too low for the default size, on a
+    # rig of its own: the window opens Tiny and the taller sizes are grayed.
     set(small_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-600)
     kivrano_wine_rig(wine_rig_small wine_small ${small_rig_dir} 120 start 1024x600)
     kivrano_wine_program(win32.startup_test.small_screen wine_small ${small_rig_dir}
-                         ${KIVRANO_WIN64_DIR}/tests/win32/startup_test.exe)
+                         ${tests64}/startup_test.exe)
 
     # Every fixed size on screens tall enough to show Huge whole, yet one
     # pixel short of where it fits (its height with the status bar + 2), so
@@ -71,21 +71,18 @@ if(KIVRANO_WIN64_DIR)
     set(themed_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-themed)
     kivrano_wine_rig(wine_rig_themed wine_themed ${themed_rig_dir} 120 start 1024x888 themed)
     foreach(name startup_test window_size_test)
-        kivrano_wine_program(win32.${name}.tall_screen wine_tall ${tall_rig_dir}
-                             ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
-        kivrano_wine_program(win32.${name}.themed wine_themed ${themed_rig_dir}
-                             ${KIVRANO_WIN64_DIR}/tests/win32/${name}.exe)
+        kivrano_wine_program(win32.${name}.tall_screen wine_tall ${tall_rig_dir} ${tests64}/${name}.exe)
+        kivrano_wine_program(win32.${name}.themed wine_themed ${themed_rig_dir} ${tests64}/${name}.exe)
     endforeach()
-endif()
 
-# The paint test once more on a screen of 256 colours, a palette device, on a
-# rig of its own: there every picture is drawn with a palette of its colours,
-# which must be released (KIVRANO_PALETTE_DEVICE makes the test insist on
-# the palette device).
-if(KIVRANO_WIN64_DIR)
+    # The paint test once more on a screen of 256 colours, a palette device, on a
+    # rig of its own: there every picture is drawn with a palette of its colours,
+    # which must be released (KIVRANO_PALETTE_DEVICE makes the test insist on
+    # the palette device).
     set(palette_rig_dir ${CMAKE_BINARY_DIR}/wine-rig-8bit)
     kivrano_wine_rig(wine_rig_8bit wine_8bit ${palette_rig_dir} 120 start 1024x768x8)
     kivrano_wine_program(win32.board_paint_test.palette_screen wine_8bit ${palette_rig_dir}
-                         ${KIVRANO_WIN64_DIR}/tests/win32/board_paint_test.exe)
-    set_property(TEST win32.board_paint_test.palette_screen APPEND PROPERTY ENVIRONMENT KIVRANO_PALETTE_DEVICE=1)
+                         ${tests64}/board_paint_test.exe)
+    set_property(TEST win32.board_paint_test.palette_screen APPEND PROPERTY
+                 ENVIRONMENT KIVRANO_PALETTE_DEVICE=1)
 endif()

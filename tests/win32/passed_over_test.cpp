@@ -1,9 +1,8 @@
 // What the game passes over, on the real main window: a click off the board or on a stone (a beep, nothing
-// placed), a menu item chosen again while it carries the check mark, a command outside the menu, a status
-// text for a part the bar does not have. And the turns game_play_test does not reach: the computer's own
-// five with Sound off, Undo and Redo with Mark Previous off, the status bar off while stones are played.
+// placed), a menu item chosen again while it carries the check mark. And the turns game_play_test does not
+// reach: the computer's own five with Sound off, Undo and Redo with Mark Previous off, the status bar off
+// while stones are played.
 #include "game_window.h"
-#include "view/status_text.h"
 
 static HWND window;  // the game's main window, started once for the whole run
 
@@ -33,21 +32,6 @@ static void IgnoredBetweenTwoPeople() {
     GetClientRect(window, &client);
     ClickAt(client.right - 1, 10);  // the board's margin, right of column 19
     Expect("after a click right of column 19", 1, "White's turn", "beep");
-    for (int command : {IDM_NEW_GAME - 1, IDM_ABOUT + 1}) {
-        Command(window, command);
-        char step[48];
-        snprintf(step, sizeof step, "after Menu(%d), outside the menu", command);
-        Expect(step, 1, "White's turn", "");
-    }
-    // The part number shares wParam with the drawing style: 0x100 would set part 0 drawn flat.
-    for (int part : {2, 0x100}) {
-        SetStatusText(part, "no such part");
-        char step[48];
-        snprintf(step, sizeof step, "after SetStatusText(%#x)", part);
-        Expect(step, 1, "White's turn", "");
-        ok(!strcmp(StatusText(1), "Person vs Person"), "%s: mode text expected \"Person vs Person\", "
-           "got \"%s\"", step, StatusText(1));
-    }
     // Played while the bar is hidden, the turn shows when it is back.
     Command(window, IDM_STATUS_BAR);
     ClickIntersection(window, 11, 10);
