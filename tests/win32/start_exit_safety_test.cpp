@@ -1,7 +1,7 @@
 // The real game started and ended in ways that used to lose what the user set: a settings file unchanged,
-// held by another program, read-only or hidden, a leftover new file in the way, the end of the session, and
-// a start-up step the system refuses (a position off every screen is startup_test's). The file steps behind
-// each case, and another copy's save kept, are checked in unit/settings_test.cpp.
+// held by another program, saved by another copy of the game, read-only or hidden, a leftover new file in the
+// way, the end of the session, and a start-up step the system refuses (a position off every screen is
+// startup_test's). The file steps behind each case are checked in unit/settings_test.cpp.
 #include "app/win_main.cpp"
 
 #include "game_window.h"
@@ -101,6 +101,55 @@ static void EndOfSessionSaves() {
     ExitGame(window);
     stored = StoredOptions();
     ok(stored.sound == 1, "exit after WM_ENDSESSION: stored sound expected 1 (no second save), got %d",
+       stored.sound);
+}
+
+// Another copy of the game: this same program started with --other-copy. It starts the game on the file,
+// turns Sound on and exits, as a user would in a second window.
+static int RunOtherCopy() {
+    HWND window = StartProgram(GetModuleHandleA(NULL), SW_SHOWNORMAL);
+    if (window == NULL) return 3;
+    Command(window, IDM_SOUND);
+    Command(window, IDM_EXIT);
+    return RunMessageLoop();
+}
+// Runs the other copy to its end, dispatching this copy's messages meanwhile; gives what went wrong, or NULL.
+static const char* RunOtherCopyToItsEnd() {
+    char self[MAX_PATH];
+    char commandLine[] = "start_exit_safety_test --other-copy";
+    GetModuleFileNameA(NULL, self, sizeof self);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION copy = {};
+    if (!CreateProcessA(self, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &copy))
+        return "the other copy did not start";
+    const char* failed = "the other copy did not end in 30 s";
+    for (DWORD start = GetTickCount(); failed && GetTickCount() - start < 30000; PumpMessages()) {
+        const DWORD woken = MsgWaitForMultipleObjects(1, &copy.hProcess, FALSE, 50, QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0) failed = NULL;
+    }
+    DWORD status = 0;
+    GetExitCodeProcess(copy.hProcess, &status);
+    if (!failed && status != 0) failed = "the other copy could not start the game";
+    TerminateProcess(copy.hProcess, 9);  // one that never ended
+    CloseHandle(copy.hThread);
+    CloseHandle(copy.hProcess);
+    return failed;
+}
+
+// Two copies of the game open on the same file, one on top of the other. The other copy turns Sound on and
+// exits; this one, started first and left alone, exits after it and must not put its Sound off back.
+static void UnchangedCopyKeepsTheOtherCopysChange() {
+    WriteSettings(kCustom);
+    HWND window = StartGame();
+    const char* failed = RunOtherCopyToItsEnd();
+    ok(failed == NULL, "two copies: %s", failed);
+    Options stored = StoredOptions();
+    ok(stored.sound == 1, "two copies, the other exited after Sound on: stored sound expected 1, got %d",
+       stored.sound);
+    ExitGame(window);
+    stored = StoredOptions();
+    ok(stored.sound == 1, "two copies, this one exited after it unchanged: stored sound expected 1, got %d",
        stored.sound);
 }
 
@@ -269,10 +318,12 @@ static void StartUpFailureIsReported() {
     }
 }
 
-int main() {
+int main(int argc, char**) {
+    if (argc > 1) return RunOtherCopy();  // --other-copy: this is the other copy of the game
     HeldFileSurvivesTheRun();
     ShortFileIsReplaced();
     EndOfSessionSaves();
+    UnchangedCopyKeepsTheOtherCopysChange();
     FilesInTheWay();
     NewFileFlushedBeforeItReplaces();
     StartUpFailureIsReported();
