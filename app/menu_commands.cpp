@@ -58,7 +58,7 @@ void SetSizeItems(HWND window) {
     CheckMenuItem(menu, checkedSizeItem, MF_CHECKED);
     // Sizes taller than the screen stay grayed for the whole run; Tiny is
     // the fallback and always offered.
-    for (int32_t size = 1; size <= 4; size++)
+    for (int32_t size = 1; size < kFreeSize; size++)
         if (!SizeFitsScreen(size)) EnableMenuItem(menu, IDM_SIZE_TINY + size, MF_GRAYED);
 }
 
@@ -129,7 +129,7 @@ static void DoubleThreeCommand(HWND window, int32_t command) { Toggle(window, op
 
 static void FixedSizeCommand(HWND window, int32_t command) {
     if (!MoveCheckMark(window, checkedSizeItem, command)) return;
-    if (options.sizeIndex > 4) SetSizeable(window, false);
+    if (IsFreeSize(options.sizeIndex)) SetSizeable(window, false);
     options.sizeIndex = command - IDM_SIZE_TINY;
     // No fit test: the sizes that do not fit were grayed at start.
     WindowSize size = FixedWindowSize(options.sizeIndex);
@@ -139,7 +139,7 @@ static void FixedSizeCommand(HWND window, int32_t command) {
 static void FreeSizeCommand(HWND window, int32_t command) {
     if (!MoveCheckMark(window, checkedSizeItem, command)) return;
     SetSizeable(window, true);
-    options.sizeIndex = 5;
+    options.sizeIndex = kFreeSize;
     // Two pixels more each way: the size change redraws the new frame.
     int32_t width = 0;
     int32_t height = 0;

@@ -8,7 +8,7 @@ const int32_t kBoardSide[5] = {348, 464, 580, 696, 812};
 // can never read past kBoardSide.
 static int32_t FixedSize(int32_t sizeIndex) {
     if (sizeIndex < 0) return 0;
-    if (sizeIndex > 4) return 4;
+    if (IsFreeSize(sizeIndex)) return kFreeSize - 1;
     return sizeIndex;
 }
 

@@ -8,6 +8,7 @@
 
 #include <stdint.h>
 
+#include "settings/options.h"
 #include "view/board_geometry.h"
 
 // The client width, and the client height above the status bar, of Tiny ..
