@@ -25,8 +25,8 @@ const int32_t kComputerVsPerson = 1;
 const int32_t kPersonVsPerson = 2;
 
 // sizeIndex of a Free window. In the settings file the same record holds a
-// Free window's outer width instead, which is never less than 5, so a size
-// record of kFreeSize or more is Free either way.
+// Free window's outer width instead, always far more than 5, so a size
+// record of kFreeSize or more means Free either way.
 const int32_t kFreeSize = 5;
 inline bool IsFreeSize(int32_t sizeRecord) { return sizeRecord >= kFreeSize; }
 
