@@ -21,8 +21,9 @@ WindowSize CutToArea(WindowSize size, int32_t x, int32_t y, const ScreenRect& ar
 }
 
 WindowSize FreeWindowSize(WindowSize stored, WindowSize frame, int32_t statusBar) {
-    int32_t smallestWidth = kSmallestBoardSide + frame.width;
-    int32_t smallestHeight = kSmallestBoardSide + frame.height + (statusBar != 0 ? kStatusBarHeight : 0);
+    // The smallest client area that shows the board: one unit, cells of 6 pixels.
+    int32_t smallestWidth = kBoardUnit + frame.width;
+    int32_t smallestHeight = kBoardUnit + frame.height + (statusBar != 0 ? kStatusBarHeight : 0);
     WindowSize size;
     size.width = stored.width < smallestWidth ? smallestWidth : stored.width;
     size.height = stored.height < smallestHeight ? smallestHeight : stored.height;

@@ -25,9 +25,6 @@ struct CaptionBar {
     int32_t height;
 };
 
-// The smallest client area that shows the board: cells of 6 pixels.
-const int32_t kSmallestBoardSide = 116;
-
 // True when the caption bar of a window with its outer top-left corner at
 // (x, y) and this outer width overlaps the area by at least grip.width x
 // grip.height pixels: enough of it shows to take hold of it and drag the
