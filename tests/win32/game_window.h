@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
@@ -37,7 +38,7 @@ inline void ExitGame(HWND window) {
     while (PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
 }
 
-// The menu items by their resource names, for messages.
+// The menu items by their resource names, for messages; another identifier by its number.
 inline const char* ItemName(int item) {
     static const char* const kNames[] = {
         "IDM_NEW_GAME", "IDM_UNDO", "IDM_REDO", "IDM_EXIT", "IDM_LEVEL_MAN", "IDM_LEVEL_GOD",
@@ -45,20 +46,24 @@ inline const char* ItemName(int item) {
         "IDM_SIZE_MEDIUM", "IDM_SIZE_LARGE", "IDM_SIZE_HUGE", "IDM_SIZE_FREE", "IDM_CONTINUOUS_PLAY",
         "IDM_MARK_PREVIOUS", "IDM_SOUND", "IDM_STATUS_BAR", "IDM_COMPUTER_VS_PERSON", "IDM_COLOR_BLACK",
         "IDM_COLOR_WHITE", "IDM_HELP_CONTENTS", "IDM_ABOUT"};
-    if (item < IDM_NEW_GAME || item > IDM_ABOUT) return "an unknown item";
-    return kNames[item - IDM_NEW_GAME];
+    static char number[16];
+    snprintf(number, sizeof number, "%d", item);
+    return item < IDM_NEW_GAME || item > IDM_ABOUT ? number : kNames[item - IDM_NEW_GAME];
 }
 inline UINT MenuState(HWND window, int item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND); }
 inline bool Checked(HWND window, int item) { return MenuState(window, item) & MF_CHECKED; }
 inline bool Grayed(HWND window, int item) { return MenuState(window, item) & MF_GRAYED; }
 inline const char* CheckedText(bool checked) { return checked ? "checked" : "unchecked"; }
 inline const char* GrayedText(bool grayed) { return grayed ? "grayed" : "enabled"; }
-// A menu item's check mark and graying, one check each: "after X: IDM_UNDO expected grayed, got enabled".
-inline void ExpectItem(HWND window, const char* step, int item, bool checked, bool grayed) {
-    ok(Checked(window, item) == checked, "%s: %s expected %s, got %s", step, ItemName(item),
-       CheckedText(checked), CheckedText(!checked));
-    ok(Grayed(window, item) == grayed, "%s: %s expected %s, got %s", step, ItemName(item), GrayedText(grayed),
-       GrayedText(!grayed));
+// A menu item's check mark and graying, one check each, at the caller's line:
+// "after X: IDM_UNDO expected grayed, got enabled".
+#define ExpectItem(...) ExpectItemAt(__FILE_NAME__, __LINE__, __VA_ARGS__)
+inline void ExpectItemAt(const char* file, int line, HWND window, const char* step, int item, bool checked,
+                         bool grayed) {
+    ok_at(file, line, Checked(window, item) == checked, "%s: %s expected %s, got %s", step, ItemName(item),
+          CheckedText(checked), CheckedText(!checked));
+    ok_at(file, line, Grayed(window, item) == grayed, "%s: %s expected %s, got %s", step, ItemName(item),
+          GrayedText(grayed), GrayedText(!grayed));
 }
 
 // The text of the status bar's part 0 (the turn or result) or 1 (the game mode).
