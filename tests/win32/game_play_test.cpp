@@ -386,8 +386,6 @@ int main() {
          "double three");
     Step({Menu(IDM_ABOUT)}, Played(kPhaseBlack, 8, "Your turn",
          "modal dialog \"About Kivrano\" saying \"example.org/kivrano\""));
-    // Identifiers on either side of the menu's name no item and change nothing (the dialogs still watched).
-    Step({Menu(IDM_NEW_GAME - 1), Menu(IDM_ABOUT + 1)}, Played(kPhaseBlack, 8, "Your turn", ""));
     UnhookWindowsHookEx(hook);
     shellExecuteA = RecordHelp;
     Step({Menu(IDM_HELP_CONTENTS)}, Played(kPhaseBlack, 8, "Your turn",

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <stdio.h>
 #include <string.h>
 
 #include <algorithm>
@@ -38,7 +37,7 @@ inline void ExitGame(HWND window) {
     while (PeekMessageA(&quit, NULL, WM_QUIT, WM_QUIT, PM_REMOVE)) continue;
 }
 
-// The menu items by their resource names, for messages; another identifier by its number.
+// The menu items by their resource names, for messages.
 inline const char* ItemName(int item) {
     static const char* const kNames[] = {
         "IDM_NEW_GAME", "IDM_UNDO", "IDM_REDO", "IDM_EXIT", "IDM_LEVEL_MAN", "IDM_LEVEL_GOD",
@@ -46,9 +45,8 @@ inline const char* ItemName(int item) {
         "IDM_SIZE_MEDIUM", "IDM_SIZE_LARGE", "IDM_SIZE_HUGE", "IDM_SIZE_FREE", "IDM_CONTINUOUS_PLAY",
         "IDM_MARK_PREVIOUS", "IDM_SOUND", "IDM_STATUS_BAR", "IDM_COMPUTER_VS_PERSON", "IDM_COLOR_BLACK",
         "IDM_COLOR_WHITE", "IDM_HELP_CONTENTS", "IDM_ABOUT"};
-    static char number[16];
-    snprintf(number, sizeof number, "%d", item);
-    return item < IDM_NEW_GAME || item > IDM_ABOUT ? number : kNames[item - IDM_NEW_GAME];
+    if (item < IDM_NEW_GAME || item > IDM_ABOUT) return "an unknown item";
+    return kNames[item - IDM_NEW_GAME];
 }
 inline UINT MenuState(HWND window, int item) { return GetMenuState(GetMenu(window), item, MF_BYCOMMAND); }
 inline bool Checked(HWND window, int item) { return MenuState(window, item) & MF_CHECKED; }
