@@ -50,7 +50,7 @@ static void SaveOptions(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
     // A Free window stores its width where a fixed one stores its size.
-    int32_t sizeRecord = options.sizeIndex > 4 ? rect.right - rect.left : options.sizeIndex;
+    int32_t sizeRecord = IsFreeSize(options.sizeIndex) ? rect.right - rect.left : options.sizeIndex;
     SaveSettings(rect.left, rect.top, sizeRecord, rect.bottom - rect.top);
 }
 
@@ -118,10 +118,10 @@ HWND CreateMainWindow(HINSTANCE instance) {
     gameModeInPlay = options.gameMode;  // the first game's
     optionsSaved = false;
     WindowSize size;
-    if (options.sizeIndex > 4) {
+    if (IsFreeSize(options.sizeIndex)) {
         // Free: the size record is the window's width.
         size = FreeStartSize(options.sizeIndex, options.windowHeight);
-        options.sizeIndex = 5;
+        options.sizeIndex = kFreeSize;
     } else {
         style &= ~WS_MAXIMIZEBOX;
         style &= ~WS_THICKFRAME;
@@ -133,7 +133,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
     // above the screen, would open the window where nobody can take hold of
     // it; a Free size larger than the screen would hide the status bar.
     ChooseStartPosition(options.windowX, options.windowY, size, style);
-    if (options.sizeIndex > 4) size = FitFreeStartSize(size, options.windowX, options.windowY);
+    if (IsFreeSize(options.sizeIndex)) size = FitFreeStartSize(size, options.windowX, options.windowY);
     return CreateWindowExA(0, kClassName, "Kivrano", style, options.windowX, options.windowY, size.width,
                            size.height, NULL, NULL, instance, NULL);
 }
@@ -151,7 +151,7 @@ bool CreateStatusBar(HWND window, HINSTANCE instance) {
 // stays as stored. The menu then shows the sizes. The WM_SIZE of the first
 // ShowWindow lays out the board and the bar with the bar's own height.
 static void SetStartSize(HWND window) {
-    if (options.sizeIndex <= 4) {
+    if (!IsFreeSize(options.sizeIndex)) {
         if (!SizeFitsScreen(options.sizeIndex)) options.sizeIndex = 0;
         WindowSize size = FixedWindowSize(options.sizeIndex);
         SetWindowPos(window, NULL, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -23,6 +23,15 @@ const UINT kCheckFlag[2] = {MF_UNCHECKED, MF_CHECKED};
 // safe all the same.
 static UINT CheckFlag(int32_t option) { return kCheckFlag[option != 0 ? 1 : 0]; }
 
+// Level and colour mean nothing between two people: grayed then.
+static void EnableComputerItems(HMENU menu, bool on) {
+    UINT state = on ? MF_ENABLED : MF_GRAYED;
+    EnableMenuItem(menu, IDM_LEVEL_MAN, state);
+    EnableMenuItem(menu, IDM_LEVEL_GOD, state);
+    EnableMenuItem(menu, IDM_COLOR_BLACK, state);
+    EnableMenuItem(menu, IDM_COLOR_WHITE, state);
+}
+
 void SetInitialMenuState(HWND window) {
     HMENU menu = GetMenu(window);
     EnableMenuItem(menu, IDM_UNDO, MF_GRAYED);
@@ -36,15 +45,8 @@ void SetInitialMenuState(HWND window) {
     if (options.markPrevious != 0) CheckMenuItem(menu, IDM_MARK_PREVIOUS, MF_CHECKED);
     if (options.sound != 0) CheckMenuItem(menu, IDM_SOUND, MF_CHECKED);
     if (options.statusBar != 0) CheckMenuItem(menu, IDM_STATUS_BAR, MF_CHECKED);
-    if (options.gameMode == kComputerVsPerson) {
-        CheckMenuItem(menu, IDM_COMPUTER_VS_PERSON, MF_CHECKED);
-    } else {
-        // Level and colour mean nothing between two people.
-        EnableMenuItem(menu, IDM_LEVEL_MAN, MF_GRAYED);
-        EnableMenuItem(menu, IDM_LEVEL_GOD, MF_GRAYED);
-        EnableMenuItem(menu, IDM_COLOR_BLACK, MF_GRAYED);
-        EnableMenuItem(menu, IDM_COLOR_WHITE, MF_GRAYED);
-    }
+    if (options.gameMode == kComputerVsPerson) CheckMenuItem(menu, IDM_COMPUTER_VS_PERSON, MF_CHECKED);
+    EnableComputerItems(menu, options.gameMode == kComputerVsPerson);
     // The item names the human's colour, the other one than the computer's.
     checkedColourItem = IDM_COLOR_BLACK + 2 - options.computerColour;
     CheckMenuItem(menu, checkedColourItem, MF_CHECKED);
@@ -56,7 +58,7 @@ void SetSizeItems(HWND window) {
     CheckMenuItem(menu, checkedSizeItem, MF_CHECKED);
     // Sizes taller than the screen stay grayed for the whole run; Tiny is
     // the fallback and always offered.
-    for (int32_t size = 1; size <= 4; size++)
+    for (int32_t size = 1; size < kFreeSize; size++)
         if (!SizeFitsScreen(size)) EnableMenuItem(menu, IDM_SIZE_TINY + size, MF_GRAYED);
 }
 
@@ -131,7 +133,7 @@ static void DoubleThreeCommand(HWND window, int32_t command) { Toggle(window, op
 
 static void FixedSizeCommand(HWND window, int32_t command) {
     if (!MoveCheckMark(window, checkedSizeItem, command)) return;
-    if (options.sizeIndex > 4) SetSizeable(window, false);
+    if (IsFreeSize(options.sizeIndex)) SetSizeable(window, false);
     options.sizeIndex = command - IDM_SIZE_TINY;
     // No fit test: the sizes that do not fit were grayed at start.
     WindowSize size = FixedWindowSize(options.sizeIndex);
@@ -141,7 +143,7 @@ static void FixedSizeCommand(HWND window, int32_t command) {
 static void FreeSizeCommand(HWND window, int32_t command) {
     if (!MoveCheckMark(window, checkedSizeItem, command)) return;
     SetSizeable(window, true);
-    options.sizeIndex = 5;
+    options.sizeIndex = kFreeSize;
     // Two pixels more each way: the size change redraws the new frame.
     int32_t width = 0;
     int32_t height = 0;
@@ -166,14 +168,6 @@ static void StatusBarCommand(HWND window, int32_t command) {
     int32_t height = 0;
     RectSize(window, width, height);
     ResizeWindow(window, width, height + StatusBarHeight() * (2 * options.statusBar - 1));
-}
-
-static void EnableComputerItems(HMENU menu, bool on) {
-    UINT state = on ? MF_ENABLED : MF_GRAYED;
-    EnableMenuItem(menu, IDM_LEVEL_MAN, state);
-    EnableMenuItem(menu, IDM_LEVEL_GOD, state);
-    EnableMenuItem(menu, IDM_COLOR_BLACK, state);
-    EnableMenuItem(menu, IDM_COLOR_WHITE, state);
 }
 
 static void GameModeCommand(HWND window, int32_t) {
@@ -211,35 +205,45 @@ static void AboutCommand(HWND window, int32_t) { ShowDialog(window, L"AboutBox")
 
 typedef void (*CommandHandler)(HWND window, int32_t command);
 
-// Indexed by identifier - IDM_NEW_GAME.
-static const CommandHandler kCommandHandler[IDM_ABOUT - IDM_NEW_GAME + 1] = {
-    NewGameCommand,        // 101
-    UndoMenuCommand,       // 102
-    RedoMenuCommand,       // 103
-    ExitCommand,           // 104
-    LevelCommand,          // 105 Man
-    LevelCommand,          // 106 God
-    SpeedCommand,          // 107 Fast
-    SpeedCommand,          // 108 Slow
-    DoubleThreeCommand,    // 109
-    FixedSizeCommand,      // 110 Tiny
-    FixedSizeCommand,      // 111 Small
-    FixedSizeCommand,      // 112 Medium
-    FixedSizeCommand,      // 113 Large
-    FixedSizeCommand,      // 114 Huge
-    FreeSizeCommand,       // 115
-    ContinuousPlayCommand, // 116
-    MarkPreviousCommand,   // 117
-    SoundCommand,          // 118
-    StatusBarCommand,      // 119
-    GameModeCommand,       // 120
-    ColourCommand,         // 121 Black
-    ColourCommand,         // 122 White
-    HelpContentsCommand,   // 123
-    AboutCommand,          // 124
+struct MenuCommand {
+    int32_t item;  // the IDM_ identifier WM_COMMAND carries
+    CommandHandler run;
 };
 
+// The handler of each menu item; a radio group's items share theirs.
+static const MenuCommand kMenuCommands[] = {
+    {IDM_NEW_GAME, NewGameCommand},
+    {IDM_UNDO, UndoMenuCommand},
+    {IDM_REDO, RedoMenuCommand},
+    {IDM_EXIT, ExitCommand},
+    {IDM_LEVEL_MAN, LevelCommand},
+    {IDM_LEVEL_GOD, LevelCommand},
+    {IDM_SPEED_FAST, SpeedCommand},
+    {IDM_SPEED_SLOW, SpeedCommand},
+    {IDM_ENABLE_3X3, DoubleThreeCommand},
+    {IDM_SIZE_TINY, FixedSizeCommand},
+    {IDM_SIZE_SMALL, FixedSizeCommand},
+    {IDM_SIZE_MEDIUM, FixedSizeCommand},
+    {IDM_SIZE_LARGE, FixedSizeCommand},
+    {IDM_SIZE_HUGE, FixedSizeCommand},
+    {IDM_SIZE_FREE, FreeSizeCommand},
+    {IDM_CONTINUOUS_PLAY, ContinuousPlayCommand},
+    {IDM_MARK_PREVIOUS, MarkPreviousCommand},
+    {IDM_SOUND, SoundCommand},
+    {IDM_STATUS_BAR, StatusBarCommand},
+    {IDM_COMPUTER_VS_PERSON, GameModeCommand},
+    {IDM_COLOR_BLACK, ColourCommand},
+    {IDM_COLOR_WHITE, ColourCommand},
+    {IDM_HELP_CONTENTS, HelpContentsCommand},
+    {IDM_ABOUT, AboutCommand},
+};
+
+// An identifier that names no item is ignored.
 void RunMenuCommand(HWND window, int32_t command) {
-    if (command < IDM_NEW_GAME || command > IDM_ABOUT) return;
-    kCommandHandler[command - IDM_NEW_GAME](window, command);
+    for (const MenuCommand& entry : kMenuCommands) {
+        if (entry.item == command) {
+            entry.run(window, command);
+            return;
+        }
+    }
 }

@@ -1,4 +1,4 @@
-// The menu: its state at start-up and the commands 101 to 124. Options
+// The menu: its state at start-up and the command of each item. Options
 // change in memory only; the main window saves them when it is destroyed.
 #pragma once
 

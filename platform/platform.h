@@ -12,7 +12,8 @@
 struct HWND__;
 typedef HWND__* WindowHandle;
 
-// A rectangle in client pixels; right and bottom are exclusive.
+// A rectangle in pixels, of a window's client area or of the screen; right
+// and bottom are exclusive.
 struct PixelRect {
     int32_t left;
     int32_t top;

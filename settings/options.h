@@ -16,13 +16,19 @@ struct Options {
     int32_t statusBar;
     int32_t windowX;
     int32_t windowY;
-    int32_t sizeIndex;         // 0..4 fixed sizes, 5 Free
+    int32_t sizeIndex;         // 0..4 fixed sizes Tiny .. Huge, kFreeSize Free
     int32_t windowHeight;      // outer height of a Free window
 };
 
 // The two values of gameMode, as the settings file stores them.
 const int32_t kComputerVsPerson = 1;
 const int32_t kPersonVsPerson = 2;
+
+// sizeIndex of a Free window. In the settings file the same record holds a
+// Free window's outer width instead, always far more than 5, so a size
+// record of kFreeSize or more means Free either way.
+const int32_t kFreeSize = 5;
+inline bool IsFreeSize(int32_t sizeRecord) { return sizeRecord >= kFreeSize; }
 
 // The platform's "choose a position for me" value for windowX and windowY.
 const int32_t kDefaultWindowPosition = INT32_MIN;

@@ -95,7 +95,7 @@ bool SettingsFileValid(const uint8_t* data, int32_t length) {
 bool SettingsMatch(const uint8_t* data, int32_t length, const Options& current) {
     if (length < kSettingsFileSize) return false;
     Options stored = DecodeSettings(data);
-    bool free = current.sizeIndex > 4;
+    bool free = IsFreeSize(current.sizeIndex);
     return stored.level == current.level && stored.computerColour == current.computerColour &&
            stored.gameMode == current.gameMode && stored.speed == current.speed &&
            stored.allowDoubleThree == current.allowDoubleThree &&

@@ -8,10 +8,10 @@ BoardGeometry boardGeometry = {0, 0, 0, 0};
 BoardGeometry ComputeGeometry(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight) {
     int32_t height = clientHeight - statusBarHeight;
     BoardGeometry g;
-    g.cellWidth = (clientWidth / 116) * 6;
-    g.cellHeight = (height / 116) * 6;
-    g.boardLeft = (clientWidth - 19 * g.cellWidth - g.cellWidth / 3) / 2;
-    g.boardTop = (height - 19 * g.cellHeight - g.cellHeight / 3) / 2;
+    g.cellWidth = (clientWidth / kBoardUnit) * 6;
+    g.cellHeight = (height / kBoardUnit) * 6;
+    g.boardLeft = (clientWidth - kBoardSize * g.cellWidth - g.cellWidth / 3) / 2;
+    g.boardTop = (height - kBoardSize * g.cellHeight - g.cellHeight / 3) / 2;
     return g;
 }
 
@@ -30,8 +30,8 @@ PixelRect BoardRect() {
     PixelRect board;
     board.left = g.boardLeft;
     board.top = g.boardTop;
-    board.right = g.boardLeft + 19 * g.cellWidth + g.cellWidth / 3;
-    board.bottom = g.boardTop + 19 * g.cellHeight + g.cellHeight / 3;
+    board.right = g.boardLeft + kBoardSize * g.cellWidth + g.cellWidth / 3;
+    board.bottom = g.boardTop + kBoardSize * g.cellHeight + g.cellHeight / 3;
     return board;
 }
 
@@ -54,5 +54,5 @@ bool ClickToIntersection(int32_t px, int32_t py, int32_t& x, int32_t& y) {
     if (g.cellWidth <= 0 || g.cellHeight <= 0) return false;
     x = (px - g.boardLeft - g.cellWidth / 6) / g.cellWidth + 1;
     y = (py - g.boardTop - g.cellHeight / 6) / g.cellHeight + 1;
-    return x >= 1 && x <= 19 && y >= 1 && y <= 19;
+    return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
 }

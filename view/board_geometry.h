@@ -5,6 +5,12 @@
 #include <stdint.h>
 
 #include "platform/platform.h"
+#include "rules/board.h"
+
+// The board picture's unit: kBoardSize (19) cells of 6 pixels and a third of
+// a cell of margin. A side k units long holds cells of 6k pixels, and one
+// unit is the smallest side that shows the board.
+const int32_t kBoardUnit = 116;
 
 struct BoardGeometry {
     int32_t cellWidth;   // always a multiple of 6
@@ -18,7 +24,7 @@ extern BoardGeometry boardGeometry;
 
 // The geometry for a client area of clientWidth x clientHeight pixels, the
 // bottom statusBarHeight of it kept for the status bar (0 while the bar is
-// hidden). The board is centred in the largest multiple of 116 pixels that
+// hidden). The board is centred in the largest multiple of kBoardUnit that
 // fits each way; all divisions truncate toward zero.
 BoardGeometry ComputeGeometry(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight);
 

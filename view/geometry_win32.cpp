@@ -50,8 +50,8 @@ void SnapToScreenEdges(HWND window) {
     MoveWindow(window, left, top, outer.right - outer.left, outer.bottom - outer.top, TRUE);
 }
 
-static ScreenRect ScreenRectOf(const RECT& rect) {
-    ScreenRect area = {rect.left, rect.top, rect.right, rect.bottom};
+static PixelRect PixelRectOf(const RECT& rect) {
+    PixelRect area = {rect.left, rect.top, rect.right, rect.bottom};
     return area;
 }
 
@@ -70,20 +70,20 @@ static CaptionBar CaptionBarOf(DWORD style) {
 
 // The work area of the monitor nearest to the caption bar of a window at
 // (x, y) this wide: the screen the user would take hold of it on.
-static bool WorkAreaUnderCaption(int32_t x, int32_t y, int32_t width, CaptionBar caption, ScreenRect& area) {
+static bool WorkAreaUnderCaption(int32_t x, int32_t y, int32_t width, CaptionBar caption, PixelRect& area) {
     int64_t top = int64_t(y) + caption.top;
     RECT bar = {x, Clamped(top), Clamped(int64_t(x) + width), Clamped(top + caption.height)};
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     if (!GetMonitorInfoA(MonitorFromRect(&bar, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
-    area = ScreenRectOf(monitor.rcWork);
+    area = PixelRectOf(monitor.rcWork);
     return true;
 }
 
-static bool PrimaryWorkArea(ScreenRect& area) {
+static bool PrimaryWorkArea(PixelRect& area) {
     RECT work;
     if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return false;
-    area = ScreenRectOf(work);
+    area = PixelRectOf(work);
     return true;
 }
 
@@ -96,7 +96,7 @@ void ChooseStartPosition(int32_t& x, int32_t& y, WindowSize size, DWORD style) {
     // Enough to take hold of: a smallest window's width, half the caption's
     // height.
     WindowSize grip = {GetSystemMetrics(SM_CXMIN), caption.height / 2};
-    ScreenRect area;
+    PixelRect area;
     if (PrimaryWorkArea(area) && CaptionShowsOn(x, y, size.width, caption, area, grip)) return;
     if (WorkAreaUnderCaption(x, y, size.width, caption, area) &&
         CaptionShowsOn(x, y, size.width, caption, area, grip))
@@ -120,7 +120,7 @@ WindowSize FreeStartSize(int32_t width, int32_t height) {
 }
 
 WindowSize FitFreeStartSize(WindowSize size, int32_t x, int32_t y) {
-    ScreenRect area;
+    PixelRect area;
     if (x == (int32_t)CW_USEDEFAULT) {
         // The platform places it on the primary monitor, as far as is known
         // here at its work area's top-left corner.

@@ -6,13 +6,13 @@ static const int32_t kStarLines[3] = {4, 10, 16};
 
 GridLine HorizontalGridLine(int32_t i) {
     PixelPoint from = IntersectionCentre(1, i);
-    PixelPoint to = IntersectionCentre(19, i);
+    PixelPoint to = IntersectionCentre(kBoardSize, i);
     return GridLine{from.x, from.y, to.x, to.y};
 }
 
 GridLine VerticalGridLine(int32_t i) {
     PixelPoint from = IntersectionCentre(i, 1);
-    PixelPoint to = IntersectionCentre(i, 19);
+    PixelPoint to = IntersectionCentre(i, kBoardSize);
     return GridLine{from.x, from.y, to.x, to.y};
 }
 

@@ -9,14 +9,6 @@
 
 #include "view/window_size.h"
 
-// A rectangle in screen pixels; right and bottom are exclusive.
-struct ScreenRect {
-    int32_t left;
-    int32_t top;
-    int32_t right;
-    int32_t bottom;
-};
-
 // The caption bar, the strip the user grabs to move the window, across the
 // window's width: its top edge lies top pixels below the window's (the
 // border), and it is height pixels high.
@@ -25,20 +17,17 @@ struct CaptionBar {
     int32_t height;
 };
 
-// The smallest client area that shows the board: cells of 6 pixels.
-const int32_t kSmallestBoardSide = 116;
-
 // True when the caption bar of a window with its outer top-left corner at
 // (x, y) and this outer width overlaps the area by at least grip.width x
 // grip.height pixels: enough of it shows to take hold of it and drag the
 // window back. Any values, even the far ends of 32 bits, are safe.
-bool CaptionShowsOn(int32_t x, int32_t y, int32_t width, CaptionBar caption, const ScreenRect& area,
+bool CaptionShowsOn(int32_t x, int32_t y, int32_t width, CaptionBar caption, const PixelRect& area,
                     WindowSize grip);
 
 // The outer size cut back where a window with its top-left corner at (x, y)
 // would reach past the area's right or bottom edge, so that its lower rows
 // and status bar show. Never grows it.
-WindowSize CutToArea(WindowSize size, int32_t x, int32_t y, const ScreenRect& area);
+WindowSize CutToArea(WindowSize size, int32_t x, int32_t y, const PixelRect& area);
 
 // The outer size a Free window starts with: the stored width and height,
 // each raised to the smallest that shows the board when it is less. frame

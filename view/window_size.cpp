@@ -1,14 +1,14 @@
 #include "view/window_size.h"
 
-// 116 * k: k boards' worth of 116 pixels, each 19 cells of 6 pixels and a
-// third of a cell of margin.
-const int32_t kBoardSide[5] = {348, 464, 580, 696, 812};
+// 348, 464, 580, 696 and 812 pixels.
+const int32_t kBoardSide[kFreeSize] = {3 * kBoardUnit, 4 * kBoardUnit, 5 * kBoardUnit, 6 * kBoardUnit,
+                                       7 * kBoardUnit};
 
 // Table index for any value, so a size read from an edited settings file
 // can never read past kBoardSide.
 static int32_t FixedSize(int32_t sizeIndex) {
     if (sizeIndex < 0) return 0;
-    if (sizeIndex > 4) return 4;
+    if (IsFreeSize(sizeIndex)) return kFreeSize - 1;
     return sizeIndex;
 }
 

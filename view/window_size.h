@@ -8,12 +8,14 @@
 
 #include <stdint.h>
 
+#include "settings/options.h"
 #include "view/board_geometry.h"
 
 // The client width, and the client height above the status bar, of Tiny ..
-// Huge: 116 * k for k = 3 .. 7, which gives cells of 18, 24, 30, 36 and 42
-// pixels with the board at the client's corner.
-extern const int32_t kBoardSide[5];
+// Huge, the sizes before kFreeSize: kBoardUnit * k for k = 3 .. 7, which
+// gives cells of 18, 24, 30, 36 and 42 pixels with the board at the
+// client's corner.
+extern const int32_t kBoardSide[kFreeSize];
 
 struct WindowSize {
     int32_t width;

@@ -10,11 +10,11 @@
 // Three areas: a 1024 x 768 monitor's work area above a 30-pixel taskbar, and the work area of a second
 // 1280 x 1024 monitor left of the first and 200 pixels higher.
 TEST(WindowPlacement, StoredPositionIsKeptOnlyWithTheCaptionBarOnTheArea) {
-    const ScreenRect taskbarBelow = {0, 0, 1024, 738};
-    const ScreenRect leftAndHigher = {-1280, -200, 0, 824};
+    const PixelRect taskbarBelow = {0, 0, 1024, 738};
+    const PixelRect leftAndHigher = {-1280, -200, 0, 824};
     const CaptionBar caption = {3, 19};
     const WindowSize grip = {112, 9};
-    const struct { const char* what; ScreenRect area; int32_t x, y; bool shows; } rows[] = {
+    const struct { const char* what; PixelRect area; int32_t x, y; bool shows; } rows[] = {
         {"top left corner", taskbarBelow, 0, 0, true},
         {"112 wide at the right edge", taskbarBelow, 912, 100, true},
         {"111 wide at the right edge", taskbarBelow, 913, 100, false},
@@ -38,9 +38,9 @@ TEST(WindowPlacement, StoredPositionIsKeptOnlyWithTheCaptionBarOnTheArea) {
 
 // A Free size ends at the right and bottom edges of the area at most, wherever its corner is; never grows.
 TEST(WindowPlacement, FreeSizeIsCutBackToTheArea) {
-    const ScreenRect taskbarBelow = {0, 0, 1024, 738};
-    const ScreenRect leftAndHigher = {-1280, -200, 0, 824};
-    const struct { const char* what; ScreenRect area; int32_t x, y; WindowSize stored, expected; } rows[] = {
+    const PixelRect taskbarBelow = {0, 0, 1024, 738};
+    const PixelRect leftAndHigher = {-1280, -200, 0, 824};
+    const struct { const char* what; PixelRect area; int32_t x, y; WindowSize stored, expected; } rows[] = {
         {"100000 x 100000 at 30,20", taskbarBelow, 30, 20, {100000, 100000}, {994, 718}},
         {"fits at 30,20", taskbarBelow, 30, 20, {700, 500}, {700, 500}},
         {"partly left of the area", taskbarBelow, -40, 20, {2000, 500}, {1064, 500}},

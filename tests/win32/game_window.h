@@ -53,12 +53,15 @@ inline bool Checked(HWND window, int item) { return MenuState(window, item) & MF
 inline bool Grayed(HWND window, int item) { return MenuState(window, item) & MF_GRAYED; }
 inline const char* CheckedText(bool checked) { return checked ? "checked" : "unchecked"; }
 inline const char* GrayedText(bool grayed) { return grayed ? "grayed" : "enabled"; }
-// A menu item's check mark and graying, one check each: "after X: IDM_UNDO expected grayed, got enabled".
-inline void ExpectItem(HWND window, const char* step, int item, bool checked, bool grayed) {
-    ok(Checked(window, item) == checked, "%s: %s expected %s, got %s", step, ItemName(item),
-       CheckedText(checked), CheckedText(!checked));
-    ok(Grayed(window, item) == grayed, "%s: %s expected %s, got %s", step, ItemName(item), GrayedText(grayed),
-       GrayedText(!grayed));
+// A menu item's check mark and graying, one check each, at the caller's line:
+// "after X: IDM_UNDO expected grayed, got enabled".
+#define ExpectItem(...) ExpectItemAt(__FILE_NAME__, __LINE__, __VA_ARGS__)
+inline void ExpectItemAt(const char* file, int line, HWND window, const char* step, int item, bool checked,
+                         bool grayed) {
+    ok_at(file, line, Checked(window, item) == checked, "%s: %s expected %s, got %s", step, ItemName(item),
+          CheckedText(checked), CheckedText(!checked));
+    ok_at(file, line, Grayed(window, item) == grayed, "%s: %s expected %s, got %s", step, ItemName(item),
+          GrayedText(grayed), GrayedText(!grayed));
 }
 
 // The text of the status bar's part 0 (the turn or result) or 1 (the game mode).

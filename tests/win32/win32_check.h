@@ -7,7 +7,10 @@
 #include <string>
 
 enum CheckResult { kFailed, kPassed, kSkipped };
-#define ok(condition, ...) Check((condition) ? kPassed : kFailed, __FILE_NAME__, __LINE__, __VA_ARGS__)
+#define ok(condition, ...) ok_at(__FILE_NAME__, __LINE__, condition, __VA_ARGS__)
+// ok() in a helper, at its caller's file and line (Wine's ok_(file, line)): the helper is called through a
+// macro that passes them, so a failure points at the call, not at the helper.
+#define ok_at(file, line, condition, ...) Check((condition) ? kPassed : kFailed, file, line, __VA_ARGS__)
 // A check that cannot be made here (for example a screen of the wrong size): said, counted, not failed.
 #define skip(...) Check(kSkipped, __FILE_NAME__, __LINE__, __VA_ARGS__)
 // Counts the result; prints the message, as "file:line: Test failed: message", unless it passed.
