@@ -177,7 +177,8 @@ TEST(SettingsFile, ExitReplacesTheFileInOneStepOrLeavesIt) {
         everyWriteFails.push_back(std::string("delete ") + name);
     }
     enum FileAtStart {
-        kWhole, kWithNewFileLeft, kNewFileHeld, kHeld, kReadOnly, kHeader147, kShort54, kSavedByAnotherCopy, kHeader246
+        kWhole, kWithNewFileLeft, kNewFileHeld, kHeld, kReadOnly, kHeader147, kShort54, kSavedByAnotherCopy,
+        kHeader246
     };
     enum ExitFault { kNoFault, kWriteFails, kReplaceFails };
     const struct {

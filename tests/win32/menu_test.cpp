@@ -110,7 +110,8 @@ static void CaptionsInOrder(HMENU bar) {
         for (const FoundRow& row : found)
             if (row.popup == want.popup && row.position == want.position) got = &row;
         if (!got) {
-            ok(false, "%s, position %d: expected \"%s\", got no entry", want.popup, want.position, want.caption);
+            ok(false, "%s, position %d: expected \"%s\", got no entry", want.popup, want.position,
+               want.caption);
             continue;
         }
         ok(got->caption == want.caption, "%s, position %d: caption expected \"%s\", got \"%s\"", want.popup,

@@ -79,7 +79,7 @@ static void StartsAsStored() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     for (const auto& row : kStarts) {
         const Options& o = row.options;
-        const bool free = o.sizeIndex > 4;
+        const bool free = IsFreeSize(o.sizeIndex);
         if (o.sizeIndex == 4 && Fits(4))
             skip("%s: the screen fits Huge (%d pixels high), so the fall back to Tiny cannot be seen",
                  row.what, profile.outerHeight[4]);
@@ -95,7 +95,7 @@ static void StartsAsStored() {
         GetWindowRect(window, &r);
         PumpMessages();
         const int defaultSize = Fits(2) ? 2 : 0;
-        const int size = free ? 5 : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
+        const int size = free ? kFreeSize : !row.stored ? defaultSize : Fits(o.sizeIndex) ? o.sizeIndex : 0;
         const int barHeight = o.statusBar ? profile.statusBarHeight : 0;
         const int left = row.placedByPlatform ? work.left : o.windowX;
         const int top = row.placedByPlatform ? work.top : o.windowY;
@@ -119,7 +119,7 @@ static void StartsAsStored() {
             const bool sizeItem = item >= IDM_SIZE_TINY && item <= IDM_SIZE_FREE;
             const int sizeOf = item - IDM_SIZE_TINY;
             const bool checked = sizeItem ? sizeOf == size : Contains(row.checked, item);
-            const bool grayed = sizeItem ? sizeOf < 5 && !Fits(sizeOf) : Contains(row.grayed, item);
+            const bool grayed = sizeItem ? sizeOf < kFreeSize && !Fits(sizeOf) : Contains(row.grayed, item);
             ExpectItem(window, step, item, checked, grayed);
         }
         const bool bar = IsWindowVisible(statusBarWindow) != 0;
