@@ -134,6 +134,18 @@ inline int StonesOnBoard() {
     return kMaxMoves - (int)std::count(&Board[0][0], &Board[0][0] + kBoardCells * kBoardCells, Empty);
 }
 
+// This test program started again as a second process, given one argument; false when it did not start.
+inline bool StartThisProgramAgain(const char* argument, PROCESS_INFORMATION& process) {
+    char self[MAX_PATH];
+    char commandLine[MAX_PATH + 64];
+    GetModuleFileNameA(NULL, self, sizeof self);
+    snprintf(commandLine, sizeof commandLine, "\"%s\" %s", self, argument);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    process = {};
+    return CreateProcessA(self, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process) != 0;
+}
+
 // Points this program's import of the function at the replacement; false when it has none.
 inline bool ReplaceImport(const char* function, void* replacement) {
     BYTE* base = (BYTE*)GetModuleHandleA(NULL);

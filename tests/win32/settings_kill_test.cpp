@@ -70,14 +70,8 @@ static const char* RunAndKill(int killAfter) {
     CloseHandle(file);
     ResetEvent(ready);
     ResetEvent(savingStarted);
-    char self[MAX_PATH];
-    char commandLine[] = "settings_kill_test --slow-save-game";
-    GetModuleFileNameA(NULL, self, sizeof self);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION game = {};
-    if (!CreateProcessA(self, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &game))
-        return "no game";
+    PROCESS_INFORMATION game;
+    if (!StartThisProgramAgain("--slow-save-game", game)) return "no game";
     const char* held = "no window";
     if (WaitForSingleObject(ready, 30000) == WAIT_OBJECT_0) {
         HWND window = FindWindowA("Kivrano", NULL);

@@ -115,14 +115,8 @@ static int RunOtherCopy() {
 }
 // Runs the other copy to its end, dispatching this copy's messages meanwhile; gives what went wrong, or NULL.
 static const char* RunOtherCopyToItsEnd() {
-    char self[MAX_PATH];
-    char commandLine[] = "start_exit_safety_test --other-copy";
-    GetModuleFileNameA(NULL, self, sizeof self);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION copy = {};
-    if (!CreateProcessA(self, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &copy))
-        return "the other copy did not start";
+    PROCESS_INFORMATION copy;
+    if (!StartThisProgramAgain("--other-copy", copy)) return "the other copy did not start";
     const char* failed = "the other copy did not end in 30 s";
     for (DWORD start = GetTickCount(); failed && GetTickCount() - start < 30000; PumpMessages()) {
         const DWORD woken = MsgWaitForMultipleObjects(1, &copy.hProcess, FALSE, 50, QS_ALLINPUT);
