@@ -24,6 +24,12 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 play=$(mktemp -d "$rig_dir/play.XXXXXX")
 for name in "$@"; do cp "$assets/$name" "$play/"; done
 cp "$exe" "$play/Kivrano.exe"
+# Named as it starts, so that make test's closing list shows which game ran under which metrics.
+format=$(x86_64-w64-mingw32-objdump -f "$exe" | grep -o 'file format.*')
+case $format in
+    *pei-i386) echo "32-bit: $exe ($format) under qemu-i386, $KIVRANO_METRICS window metrics" ;;
+    *) echo "64-bit: $exe ($format), $KIVRANO_METRICS window metrics" ;;
+esac
 cd "$play"
 "$WINE" Kivrano.exe >"$play/game.log" 2>&1 </dev/null &
 game=$!
