@@ -56,6 +56,11 @@ static const struct {
      {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_WHITE},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    // Enough of the window shows below the screen's top edge, but not its caption bar, the strip to drag.
+    {"Medium at 100,-600, the caption above the screen", true, true, DefaultsWith(100, -600, 2, 644),
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
     {"Free 100000 x 100000 at 30,20", true, false, DefaultsWith(30, 20, 100000, 100000),
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_BLACK},
