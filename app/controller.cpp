@@ -113,7 +113,7 @@ void RestartGame(HWND window) {
     // next tick, and a pending reply plays for whichever side is to move.
     NewGame(window);
     Phase = kPhaseBlack;
-    gameModeInPlay = options.gameMode;
+    StartGameInPlay();
     SetStatusText(0, TurnText());
     SetStatusText(1, ModeText());
     SetUndoEnabled(window, false);

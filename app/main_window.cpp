@@ -115,7 +115,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 HWND CreateMainWindow(HINSTANCE instance) {
     DWORD style = WS_OVERLAPPEDWINDOW;
     LoadSettings();
-    gameModeInPlay = options.gameMode;  // the first game's
+    StartGameInPlay();  // the first game's
     optionsSaved = false;
     WindowSize size;
     if (IsFreeSize(options.sizeIndex)) {

@@ -30,11 +30,17 @@ StatusTextIndex ModeTextIndex(int32_t gameMode) {
 }
 
 int32_t gameModeInPlay = kDefaultOptions.gameMode;
+int32_t computerColourInPlay = kDefaultOptions.computerColour;
+
+void StartGameInPlay() {
+    gameModeInPlay = options.gameMode;
+    computerColourInPlay = options.computerColour;
+}
 
 const char* TurnText() { return kStatusText[TurnTextIndex(options.gameMode, options.computerColour, Phase)]; }
 
 const char* ResultText() {
-    return kStatusText[ResultTextIndex(gameModeInPlay, options.computerColour, winnerColour)];
+    return kStatusText[ResultTextIndex(gameModeInPlay, computerColourInPlay, winnerColour)];
 }
 
 const char* ModeText() { return kStatusText[ModeTextIndex(gameModeInPlay)]; }

@@ -30,12 +30,16 @@ StatusTextIndex ResultTextIndex(int32_t gameMode, int32_t computerColour, int32_
 // The mode text.
 StatusTextIndex ModeTextIndex(int32_t gameMode);
 
-// The game mode of the game on the board: options.gameMode as it was when
-// that game started. A mode chosen after a five, while the finished game
+// The game mode and the computer's colour of the game on the board:
+// options.gameMode and options.computerColour as they were when that game
+// started. A mode or colour chosen after a five, while the finished game
 // stays on the board, takes over at the next game.
 extern int32_t gameModeInPlay;
+extern int32_t computerColourInPlay;
+// Both taken from the options, as a new game starts.
+void StartGameInPlay();
 
-// The same from options, gameModeInPlay, Phase and winnerColour.
+// The same from options, the game in play, Phase and winnerColour.
 // Whose turn it is, for Phase 1 or 2.
 const char* TurnText();
 // Who has won the game on the board, from winnerColour.

@@ -225,6 +225,11 @@ static void ModeAndColour() {
     ExpectModeText(step, "Person vs Person");
     step = Step({Menu(IDM_NEW_GAME), Paint()}, EmptyBoard("Your turn", "clear.wav"));
     ExpectModeText(step, "Computer vs Person");
+    // The colour chosen after a five waits for the next game too: the result still names the human's win.
+    Step({PlayFive(), Paint(), Menu(IDM_COLOR_WHITE), BlinkTick(), BlinkTick()},
+         AfterFive(kPhaseFiveMade + 2, 9, "You win !", "putstone.wav finish.wav"), "colour after a five");
+    Step({Menu(IDM_COLOR_BLACK), Menu(IDM_NEW_GAME), Paint()}, EmptyBoard("Your turn", "clear.wav"),
+         "colour chosen back");
     Step({Menu(IDM_COMPUTER_VS_PERSON)}, EmptyBoard("Black's turn", ""), "empty board");
 }
 
