@@ -56,6 +56,11 @@ static const struct {
      {IDM_LEVEL_MAN, IDM_SPEED_FAST, IDM_ENABLE_3X3, IDM_CONTINUOUS_PLAY, IDM_COMPUTER_VS_PERSON,
       IDM_COLOR_WHITE},
      {IDM_UNDO, IDM_REDO}, NULL, NULL},
+    // A fixed size keeps its stored corner when it is measured again once the status bar exists.
+    {"Small at 100,50", true, false, DefaultsWith(100, 50, 1, 528),
+     {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
+      IDM_COLOR_BLACK},
+     {IDM_UNDO, IDM_REDO}, NULL, NULL},
     // Enough of the window shows below the screen's top edge, but not its caption bar, the strip to drag.
     {"Medium at 100,-600, the caption above the screen", true, true, DefaultsWith(100, -600, 2, 644),
      {IDM_LEVEL_GOD, IDM_SPEED_SLOW, IDM_MARK_PREVIOUS, IDM_SOUND, IDM_STATUS_BAR, IDM_COMPUTER_VS_PERSON,
